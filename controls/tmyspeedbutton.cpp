@@ -1,0 +1,137 @@
+#include "tmyspeedbutton.h"
+
+#include "colours.h"
+#include "data/tablelayout.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tablicznik {
+
+TMySpeedButton::TMySpeedButton(const ElementRecord &record, QWidget *parent)
+    : QAbstractButton(parent), m_record(&record), m_textColor(colour(SystemColour::BtnText))
+{
+    setObjectName(record.Numer ? QStringLiteral("MySpeedButton%1").arg(record.Numer) : record.Symbol);
+    setText(record.Symbol);
+    setToolTip(record.Nazwa);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true); // moves must reach us, not the window beneath
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), symbolPixels(record.Numer), true));
+    for (const auto &f : kStoredTextFields)
+        setProperty(f.name, record.*f.member);
+    setProperty("Opis", record.Opis);
+}
+
+void TMySpeedButton::setTextColor(const QColor &c)
+{
+    if (c == m_textColor)
+        return;
+    m_textColor = c;
+    update();
+}
+
+void TMySpeedButton::CMMouseEnter()
+{
+    m_hot = isEnabled();
+    m_isUp = true;
+    update();
+}
+
+void TMySpeedButton::CMMouseLeave()
+{
+    m_hot = false;
+    m_isUp = false;
+    update();
+}
+
+bool TMySpeedButton::event(QEvent *e)
+{
+    // A disabled button would swallow the pointer; hand it to the window so
+    // a disabled element counts as table background.
+    if (!isEnabled()) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            e->ignore();
+            return false;
+        default:
+            break;
+        }
+    }
+    return QAbstractButton::event(e);
+}
+
+void TMySpeedButton::enterEvent(QEnterEvent *)
+{
+    CMMouseEnter();
+}
+
+void TMySpeedButton::leaveEvent(QEvent *)
+{
+    CMMouseLeave();
+}
+
+void TMySpeedButton::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::EnabledChange && !isEnabled())
+        m_hot = false;
+    QAbstractButton::changeEvent(e);
+}
+
+void TMySpeedButton::mouseMoveEvent(QMouseEvent *e)
+{
+    QAbstractButton::mouseMoveEvent(e);
+    e->accept();
+    emit mouseMoved(this);
+}
+
+void TMySpeedButton::mousePressEvent(QMouseEvent *e)
+{
+    emit mousePressed(this, e->button());
+    if (e->button() == Qt::LeftButton)
+        QAbstractButton::mousePressEvent(e);
+    else
+        e->accept();
+}
+
+void TMySpeedButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int w = width(), h = height();
+    const QColor light = colour(SystemColour::BtnHighlight), shadow = colour(SystemColour::BtnShadow);
+
+    const bool sunken = isDown();
+    if (isEnabled() && (sunken || m_hot)) {
+        const QColor topLeft = sunken ? shadow : light, bottomRight = sunken ? light : shadow;
+        p.setPen(topLeft);
+        p.drawLine(0, 0, w - 1, 0);
+        p.drawLine(0, 0, 0, h - 1);
+        p.setPen(bottomRight);
+        p.drawLine(0, h - 1, w - 1, h - 1);
+        p.drawLine(w - 1, 0, w - 1, h - 1);
+    }
+
+    p.setFont(font());
+    const QRect area = rect();
+    if (!isEnabled()) {
+        p.setPen(light);
+        p.drawText(area.translated(1, 1), Qt::AlignCenter, text());
+        p.setPen(shadow);
+        p.drawText(area, Qt::AlignCenter, text());
+    } else {
+        p.setPen(m_textColor);
+        p.drawText(sunken ? area.translated(1, 1) : area, Qt::AlignCenter, text());
+    }
+
+    // The corner line: down the left edge from a third of the height, a
+    // bevel, the bottom edge and a bevelled rise at the right.
+    p.setPen(QPen(Qt::black, 0));
+    const QPoint corner[] = {{1, h / 3}, {1, h - 4}, {4, h - 1}, {w - 4, h - 1}, {w - 1, h - 3}};
+    p.drawPolyline(corner, 5);
+}
+
+} // namespace tablicznik

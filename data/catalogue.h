@@ -1,0 +1,49 @@
+#pragma once
+
+#include "element.h"
+
+#include <QStringList>
+
+#include <stdexcept>
+#include <vector>
+
+namespace tablicznik {
+
+// A catalogue file that cannot be used. The message names the file and the
+// fault, ready to be shown to the user.
+class CatalogueError : public std::runtime_error {
+public:
+    CatalogueError(const QString &file, const QString &fault);
+    QString file, fault;
+};
+
+// The 112 elements, hydrogen to element 112, and the hidden placeholder.
+class Catalogue {
+public:
+    static constexpr int kCount = 112;
+    static constexpr int kDescriptionLimit = 10000;
+
+    // Reads NNN.json and NNN.rtf for 001 ... 112 from the folder (the
+    // program's own resources by default); throws CatalogueError.
+    static Catalogue load(const QString &folder = QStringLiteral(":/catalogue"));
+
+    // numer 1 ... 112
+    const ElementRecord &element(int numer) const { return m_elements.at(numer - 1); }
+    const ElementRecord &dummy() const { return m_dummy; }
+
+    // The 112 Polish names in atomic-number order.
+    const QStringList &elementNames() const { return m_names; }
+    // Exact, case-sensitive; 0 when no element has that name.
+    int numberOf(const QString &polishName) const;
+
+    // Iteration over elements 1 ... 112, never the placeholder.
+    auto begin() const { return m_elements.cbegin(); }
+    auto end() const { return m_elements.cend(); }
+
+private:
+    std::vector<ElementRecord> m_elements;
+    ElementRecord m_dummy;
+    QStringList m_names;
+};
+
+} // namespace tablicznik

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRect>
+
+namespace tablicznik {
+
+// Where each element stands on the table: column 1 ... 18 and the row's top
+// edge, from the rows of the long form with the lanthanides and actinides
+// set apart above the main table.
+struct TablePlace {
+    int column;
+    int top;
+};
+TablePlace tablePlace(int numer);
+
+// The button rectangle in the main window's client coordinates.
+QRect elementRect(int numer);
+
+// Symbol height in pixels: the three-letter symbols of 104 ... 112 are smaller.
+int symbolPixels(int numer);
+
+} // namespace tablicznik

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite, then a short fuzz run of
+# every parser.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")" && pwd)
+source "$ROOT/tools/setup.sh"
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+"$ROOT/fuzz/run.sh" 10

@@ -1,0 +1,189 @@
+#include "data/catalogue.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace tablicznik;
+
+namespace {
+
+// A writable copy of the program's own catalogue, to spoil one file at a time.
+struct CatalogueCopy {
+    QTemporaryDir dir;
+    CatalogueCopy()
+    {
+        for (const QString &name : QDir(QStringLiteral(":/catalogue")).entryList(QDir::Files)) {
+            const QString target = dir.filePath(name);
+            QFile::copy(QStringLiteral(":/catalogue/") + name, target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QJsonObject record(const QString &name) const
+    {
+        QFile file(path(name));
+        file.open(QIODevice::ReadOnly);
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+    void writeRecord(const QString &name, const QJsonObject &object) const { write(name, QJsonDocument(object).toJson()); }
+};
+
+using Spoiler = std::function<void(const CatalogueCopy &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Spoiler)
+
+class CatalogueLoaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadsTheProgramsCatalogue()
+    {
+        const Catalogue catalogue = Catalogue::load();
+        int expected = 1;
+        for (const ElementRecord &record : catalogue) {
+            QCOMPARE(record.Numer, expected++);
+            QVERIFY(!record.Symbol.isEmpty());
+            QVERIFY(record.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")));
+        }
+        QCOMPARE(expected, 113);
+        QCOMPARE(catalogue.element(26).Symbol, QStringLiteral("Fe"));
+        QCOMPARE(catalogue.element(26).Nazwa, QStringLiteral("Żelazo"));
+        QCOMPARE(catalogue.element(104).Nazwa, QStringLiteral("Pierwiastek 104"));
+        QCOMPARE(catalogue.element(112).Symbol, QStringLiteral("Uub"));
+    }
+
+    void placeholder()
+    {
+        const Catalogue catalogue = Catalogue::load();
+        const ElementRecord &dummy = catalogue.dummy();
+        QCOMPARE(dummy.Numer, 0);
+        QCOMPARE(dummy.Symbol, QStringLiteral("Dummy"));
+        QVERIFY(dummy.Nazwa.isEmpty());
+        for (const auto &f : kStoredTextFields)
+            if (QLatin1StringView(f.name) != QLatin1StringView("Symbol"))
+                QVERIFY2((dummy.*f.member).isEmpty(), f.name);
+        QVERIFY(dummy.Opis.isEmpty());
+        for (const ElementRecord &record : catalogue)
+            QVERIFY(&record != &dummy);
+    }
+
+    void namesAndLookup()
+    {
+        const Catalogue catalogue = Catalogue::load();
+        QCOMPARE(catalogue.elementNames().size(), 112);
+        QCOMPARE(catalogue.elementNames().first(), QStringLiteral("Wodór"));
+        QCOMPARE(catalogue.elementNames().at(79), QStringLiteral("Rtęć"));
+        QCOMPARE(catalogue.numberOf(QStringLiteral("Pierwiastek 104")), 104);
+        QCOMPARE(catalogue.numberOf(QStringLiteral("Żelazo")), 26);
+        QCOMPARE(catalogue.numberOf(QStringLiteral("Dummy")), 0);
+        QCOMPARE(catalogue.numberOf(QString()), 0);
+        QCOMPARE(catalogue.numberOf(QStringLiteral("żelazo")), 0); // case-sensitive
+        QCOMPARE(catalogue.element(8).field(u"Nazwa"), QStringLiteral("Tlen"));
+        QVERIFY(catalogue.element(8).field(u"NoSuchField").isNull());
+    }
+
+    void malformedFiles_data()
+    {
+        QTest::addColumn<Spoiler>("spoil");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("bad JSON") << Spoiler([](auto &c) { c.write("007.json", "{\"Numer\": 7,"); })
+                                  << "007.json" << "not valid JSON";
+        QTest::newRow("not an object") << Spoiler([](auto &c) { c.write("007.json", "[1, 2]"); })
+                                       << "007.json" << "one JSON object";
+        QTest::newRow("unknown key") << Spoiler([](auto &c) {
+            auto o = c.record("010.json");
+            o.insert("Kolor", "zielony");
+            c.writeRecord("010.json", o);
+        }) << "010.json" << "unknown key \"Kolor\"";
+        QTest::newRow("missing key") << Spoiler([](auto &c) {
+            auto o = c.record("050.json");
+            o.remove("Mineraly");
+            c.writeRecord("050.json", o);
+        }) << "050.json" << "missing key \"Mineraly\"";
+        QTest::newRow("missing number") << Spoiler([](auto &c) {
+            auto o = c.record("050.json");
+            o.remove("Numer");
+            c.writeRecord("050.json", o);
+        }) << "050.json" << "missing key \"Numer\"";
+        QTest::newRow("wrong number") << Spoiler([](auto &c) {
+            auto o = c.record("020.json");
+            o.insert("Numer", 21);
+            c.writeRecord("020.json", o);
+        }) << "020.json" << "\"Numer\" is 21";
+        QTest::newRow("duplicate number") << Spoiler([](auto &c) { QFile::remove(c.path("021.json")); QFile::copy(c.path("020.json"), c.path("021.json")); })
+                                          << "021.json" << "\"Numer\" is 20";
+        QTest::newRow("fractional number") << Spoiler([](auto &c) {
+            auto o = c.record("020.json");
+            o.insert("Numer", 20.5);
+            c.writeRecord("020.json", o);
+        }) << "020.json" << "whole number";
+        QTest::newRow("value not a text") << Spoiler([](auto &c) {
+            auto o = c.record("030.json");
+            o.insert("Gestosc", 7.14);
+            c.writeRecord("030.json", o);
+        }) << "030.json" << "\"Gestosc\" must be a text";
+        QTest::newRow("duplicate name") << Spoiler([](auto &c) {
+            auto o = c.record("031.json");
+            o.insert("Nazwa", "Cynk");
+            c.writeRecord("031.json", o);
+        }) << "031.json" << "already used";
+        QTest::newRow("missing record") << Spoiler([](auto &c) { QFile::remove(c.path("112.json")); })
+                                        << "112.json" << "missing";
+        QTest::newRow("missing description") << Spoiler([](auto &c) { QFile::remove(c.path("064.rtf")); })
+                                             << "064.rtf" << "missing";
+        QTest::newRow("description too long") << Spoiler([](auto &c) {
+            c.write("064.rtf", "{\\rtf1\\ansi " + QByteArray(10000, 'x') + "}");
+        }) << "064.rtf" << "more than the 10000 allowed";
+        QTest::newRow("description not RTF") << Spoiler([](auto &c) { c.write("003.rtf", "Lit to metal."); })
+                                             << "003.rtf" << "not an RTF document";
+        QTest::newRow("empty file") << Spoiler([](auto &c) { c.write("099.json", ""); }) << "099.json" << "not valid JSON";
+        QTest::newRow("binary garbage") << Spoiler([](auto &c) { c.write("099.json", QByteArray("\xff\xfe\x00\x01", 4)); })
+                                        << "099.json" << "not valid JSON";
+    }
+    void malformedFiles()
+    {
+        QFETCH(Spoiler, spoil);
+        QFETCH(QString, file);
+        QFETCH(QString, fault);
+        CatalogueCopy copy;
+        QVERIFY(copy.dir.isValid());
+        Catalogue::load(copy.dir.path()); // the untouched copy loads
+        spoil(copy);
+        try {
+            Catalogue::load(copy.dir.path());
+            QFAIL("the spoiled catalogue was accepted");
+        } catch (const CatalogueError &error) {
+            QVERIFY2(error.file.endsWith(file), qPrintable(error.file));
+            QVERIFY2(error.fault.contains(fault), qPrintable(error.fault));
+            QVERIFY(QString::fromStdString(error.what()).contains(file));
+        }
+    }
+
+    // A description of exactly the limit is accepted.
+    void descriptionAtTheLimit()
+    {
+        CatalogueCopy copy;
+        const QByteArray head = "{\\rtf1\\ansi ";
+        copy.write("064.rtf", head + QByteArray(Catalogue::kDescriptionLimit - head.size() - 1, 'x') + "}");
+        QCOMPARE(Catalogue::load(copy.dir.path()).element(64).Opis.size(), Catalogue::kDescriptionLimit);
+    }
+};
+
+TABLICZNIK_REGISTER_TEST(CatalogueLoaderTest)
+#include "catalogue_loader_test.moc"

@@ -1,0 +1,102 @@
+#include "data/stringtofloat.h"
+#include "testmain.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <clocale>
+
+using tablicznik::StringToFloat;
+
+class StringToFloatTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("decimal comma") << "13,59843" << 13.59843;
+        QTest::newRow("negative") << "-252,88" << -252.88;
+        QTest::newRow("plus sign") << "+3" << 3.0;
+        QTest::newRow("estimate in parentheses") << "(0,077)" << 0.077;
+        QTest::newRow("second year in parentheses") << "1810 (1866)" << 1866.0;
+        QTest::newRow("rarer valence") << "2,3,(6)" << 6.0;
+        QTest::newRow("nested parentheses") << "a(b(2,5)c)d" << 2.5;
+        QTest::newRow("doubly wrapped") << "((2,0))" << 2.0;
+        QTest::newRow("power of ten") << "2,5*10{super 3}" << 2500.0;
+        QTest::newRow("negative power of ten") << "1,5*10{super -8}" << 1.5e-8;
+        QTest::newRow("blanks around") << "  42 " << 42.0;
+        QTest::newRow("exponent") << "1,2E3" << 1200.0;
+        QTest::newRow("zero") << "0" << 0.0;
+    }
+    void numbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        const auto result = StringToFloat(text);
+        QVERIFY(!result.noNumber);
+        QVERIFY(!result.malformed);
+        QCOMPARE(result.value, expected);
+    }
+
+    void noData_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("malformed");
+        QTest::newRow("dash") << "-" << false;
+        QTest::newRow("question mark") << "?" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("two commas") << "+4,-4" << true;
+        QTest::newRow("era word") << "starożytność" << true;
+        QTest::newRow("bullet power of ten") << "9,3•10{\\super -8}" << true;
+        QTest::newRow("less than zero") << "<0" << true;
+        QTest::newRow("unit inside") << "108,1 kg" << true;
+        QTest::newRow("unclosed parenthesis") << "(2,5" << true;
+        QTest::newRow("empty parentheses") << "()" << true;
+        QTest::newRow("closing before opening") << ")2(" << true;
+        QTest::newRow("overflow") << "1E999" << true;
+        QTest::newRow("point instead of comma") << "1,5.3" << true;
+        QTest::newRow("lone sign") << "+" << true;
+        QTest::newRow("long text") << QString(5000, u'7') + u'x' << true;
+        QTest::newRow("control bytes") << QString::fromLatin1("\x01\x02\xff") << true;
+    }
+    void noData()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, malformed);
+        const auto result = StringToFloat(text);
+        QVERIFY(result.noNumber);
+        QCOMPARE(result.malformed, malformed);
+    }
+
+    // Any length: a long run of digits is still one number.
+    void longNumber()
+    {
+        const auto result = StringToFloat(QStringLiteral("1") + QString(150, u'0'));
+        QVERIFY(!result.noNumber);
+        QCOMPARE(result.value, 1e150);
+    }
+
+    // The reading must not depend on the user's own decimal separator.
+    void sameUnderEveryLocale()
+    {
+        const QStringList samples = {"13,59843", "-252,88", "(0,077)", "1,5*10{super -8}", "0,0837"};
+        QList<double> underC, underPolish;
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_NUMERIC, "C");
+        for (const QString &s : samples)
+            underC << StringToFloat(s).value;
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        std::setlocale(LC_NUMERIC, "pl_PL.UTF-8");
+        for (const QString &s : samples)
+            underPolish << StringToFloat(s).value;
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(underPolish, underC);
+        QCOMPARE(underC.first(), 13.59843);
+    }
+};
+
+TABLICZNIK_REGISTER_TEST(StringToFloatTest)
+#include "stringtofloat_test.moc"
