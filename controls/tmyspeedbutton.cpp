@@ -19,9 +19,6 @@ TMySpeedButton::TMySpeedButton(const ElementRecord &record, QWidget *parent)
     setMouseTracking(true); // moves must reach us, not the window beneath
     setAttribute(Qt::WA_NoSystemBackground);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), symbolPixels(record.Numer), true));
-    for (const auto &f : kStoredTextFields)
-        setProperty(f.name, record.*f.member);
-    setProperty("Opis", record.Opis);
 }
 
 void TMySpeedButton::setTextColor(const QColor &c)

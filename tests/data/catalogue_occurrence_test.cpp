@@ -1,3 +1,4 @@
+#include "testmain.h"
 // The abundance fields and the minerals of the catalogue: how many elements
 // each medium lists, the values other parts of the program quote, and that
 // the listed amounts rank the elements exactly as the abundance views do.
@@ -254,4 +255,5 @@ private slots:
     }
 };
 
+TABLICZNIK_REGISTER_TEST(CatalogueOccurrenceTest)
 #include "catalogue_occurrence_test.moc"

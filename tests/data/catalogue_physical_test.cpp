@@ -1,3 +1,4 @@
+#include "testmain.h"
 // The catalogue's physical data: radii, density, melting and boiling points,
 // enthalpies of fusion and atomisation, thermal and mechanical properties.
 // The views colour the table from these texts, so their counts, notations
@@ -365,4 +366,5 @@ private slots:
     }
 };
 
+TABLICZNIK_REGISTER_TEST(CataloguePhysicalTest)
 #include "catalogue_physical_test.moc"
