@@ -4,6 +4,7 @@
 #include "controls/tmyspeedbutton.h"
 #include "data/tablelayout.h"
 #include "furniture.h"
+#include "prefs/soundcues.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -51,8 +52,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 } // namespace
 
-TOknoGlowne::TOknoGlowne(Catalogue catalogue, QWidget *parent)
-    : QWidget(parent), m_catalogue(std::move(catalogue))
+TOknoGlowne::TOknoGlowne(Catalogue catalogue, CuePlayerFactory players, QWidget *parent)
+    : QWidget(parent), m_catalogue(std::move(catalogue)), m_cues(new SoundCues(std::move(players), this))
 {
     setupWindow();
     createDetailsPanel();
@@ -212,6 +213,11 @@ void TOknoGlowne::paintEvent(QPaintEvent *)
 {
     QPainter(this).drawPixmap(0, 0, m_background);
 }
+
+void TOknoGlowne::PlayClick() { m_cues->PlayClick(); }
+void TOknoGlowne::PlayPage() { m_cues->PlayPage(); }
+void TOknoGlowne::PlayOver() { m_cues->PlayOver(); }
+void TOknoGlowne::PlayExit() { m_cues->PlayExit(); }
 
 ParsedNumber TOknoGlowne::StringToFloat(QStringView text)
 {

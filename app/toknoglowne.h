@@ -2,6 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/stringtofloat.h"
+#include "prefs/cueplayer.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -16,6 +17,7 @@ class QFrame;
 
 namespace tablicznik {
 
+class SoundCues;
 class TMySpeedButton;
 
 // The periodic table window. It owns the catalogue, the element buttons, the
@@ -33,13 +35,20 @@ public:
     static constexpr int kClientWidth = 625;
     static constexpr int kClientHeight = 429;
 
-    explicit TOknoGlowne(Catalogue catalogue, QWidget *parent = nullptr);
+    // The cue players come from the factory; tests hand in fakes.
+    explicit TOknoGlowne(Catalogue catalogue, CuePlayerFactory players = {}, QWidget *parent = nullptr);
     ~TOknoGlowne() override;
 
     const Catalogue &catalogue() const { return m_catalogue; }
     const QStringList &ElementNames() const { return m_catalogue.elementNames(); }
     TMySpeedButton *elementButton(int numer) const { return m_buttons.at(numer - 1); }
     TMySpeedButton *dummyButton() const { return m_dummyButton; }
+
+    SoundCues &cues() { return *m_cues; }
+    void PlayClick();
+    void PlayPage();
+    void PlayOver();
+    void PlayExit();
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
@@ -58,6 +67,7 @@ private:
     void paintBackground();
 
     Catalogue m_catalogue;
+    SoundCues *m_cues = nullptr;
     std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
     TMySpeedButton *m_dummyButton = nullptr;
     QPixmap m_background; // the tiles and both outlines, drawn once

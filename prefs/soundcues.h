@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cueplayer.h"
+
+#include <QObject>
+
+#include <array>
+
+namespace tablicznik {
+
+// The four sound cues shared by all windows. Any failure to open or play
+// silences every cue for the rest of the run, without a message.
+class SoundCues : public QObject {
+    Q_OBJECT
+
+public:
+    enum Cue { Click, Page, Over, Exit };
+    static constexpr int kExitWaitLimit = 3000; // ms; a stalled device cannot hang the close
+
+    explicit SoundCues(CuePlayerFactory factory, QObject *parent = nullptr);
+    ~SoundCues() override;
+
+    static const std::array<const char *, 4> kFileNames;
+
+    // Opens the four files; SoundsReady tells whether all of them opened.
+    void open();
+
+    bool soundsReady() const { return m_soundsReady; }
+    bool playSounds() const { return m_playSounds; }
+    void setPlaySounds(bool on) { m_playSounds = on; }
+
+    void PlayClick();
+    void PlayPage();
+    void PlayOver();
+    void PlayExit();
+
+private:
+    void play(Cue cue, bool skipWhilePlaying);
+
+    CuePlayerFactory m_factory;
+    std::array<std::unique_ptr<CuePlayer>, 4> m_players;
+    bool m_soundsReady = false;
+    bool m_playSounds = false;
+};
+
+} // namespace tablicznik
