@@ -230,7 +230,7 @@ private slots:
         QTest::newRow("L") << 1 << QList<int>{} << QList<int>{3};
         QTest::newRow("M") << 2 << QList<int>{} << QList<int>{11};
         QTest::newRow("N: chromium, copper") << 3 << QList<int>{24, 29} << QList<int>{19};
-        QTest::newRow("O: niobium, palladium, cerium, terbium") << 4 << QList<int>{41, 46, 58, 65} << QList<int>{37, 47};
+        QTest::newRow("O: niobium, ruthenium, palladium, cerium, terbium") << 4 << QList<int>{41, 44, 46, 58, 65} << QList<int>{37, 47};
         QTest::newRow("P: platinum and three actinides") << 5 << QList<int>{78, 91, 94, 98} << QList<int>{55};
         QTest::newRow("Q") << 6 << QList<int>{} << QList<int>{87};
     }
