@@ -57,7 +57,7 @@ public:
                 out += italic ? "{\\i " : "}";
                 ++i;
             } else if (!character(c.unicode())) {
-                error = QStringLiteral("line %1: the character \"%2\" (U+%3) is not in the Windows-1250 code page")
+                error = QStringLiteral("line %1: the character \"%2\" (U+%3) cannot be written")
                             .arg(lineNumber)
                             .arg(c)
                             .arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -88,10 +88,15 @@ private:
                 out += named.word;
                 return true;
             }
-        const auto byte = unicodeToCp1250(c);
-        if (!byte || c < 0x20)
+        if (c < 0x20 || QChar::isSurrogate(c))
             return false;
-        out += QByteArray("\\'") + QByteArray::number(*byte, 16).rightJustified(2, '0');
+        if (const auto byte = unicodeToCp1250(c)) {
+            out += QByteArray("\\'") + QByteArray::number(*byte, 16).rightJustified(2, '0');
+            return true;
+        }
+        // Arrows and Greek letters have no place in the code page: a Unicode
+        // escape with a question mark for readers that do not know it.
+        out += "\\u" + QByteArray::number(qint16(c)) + '?';
         return true;
     }
 };
