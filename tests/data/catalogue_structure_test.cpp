@@ -120,7 +120,8 @@ private slots:
         for (const char *shell : {"PowL", "PowM", "PowN", "PowO", "PowP", "PowQ"})
             row(1, shell, QStringLiteral("-"));
         row(2, "RokOdkryc", QStringLiteral("1868 (1895)"));
-        row(9, "RokOdkryc", QStringLiteral("1810 (1866)"));
+        // Moissan isolated fluorine in 1886; the first year is Ampère's naming of it.
+        row(9, "RokOdkryc", QStringLiteral("1810 (1886)"));
         row(102, "RokOdkryc", QStringLiteral("1957 (1958)"));
         row(15, "RokOdkryc", QStringLiteral("1669"));
         row(78, "RokOdkryc", QStringLiteral("1750"));
