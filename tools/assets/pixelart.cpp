@@ -24,6 +24,8 @@ QColor paletteColour(char key)
     case 'b': return QColor(0x1C, 0x5C, 0xD8);
     case 'l': return QColor(0x8C, 0xB8, 0xF0);
     case 'c': return QColor(0x00, 0x80, 0x80);
+    case 'S': return QColor(0x8C, 0xA0, 0xC4); // steel
+    case 'x': return QColor(0x50, 0x64, 0x8C); // dark steel
     // reds and pinks
     case 'r': return QColor(0x90, 0x10, 0x10);
     case 'R': return QColor(0xE0, 0x30, 0x20);

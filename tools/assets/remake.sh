@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Remakes every picture, the atom animation and the sound cues without the
+# project's build: compiles the generator, runs it on resources/ and checks
+# the files. BUILD_DIR (default build-assets beside the sources) holds the
+# compiled generator; PREVIEW=FILE.png also writes a preview sheet.
+set -euo pipefail
+
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+ROOT=$(cd "$HERE/../.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build-assets}
+mkdir -p "$BUILD_DIR"
+
+g++ -std=c++20 -O1 -fPIC -Wall -Wextra $(pkg-config --cflags Qt6Gui) \
+  "$HERE"/main.cpp "$HERE"/pixelart.cpp "$HERE"/icons.cpp "$HERE"/pictures.cpp \
+  "$HERE"/atom.cpp "$HERE"/sounds.cpp \
+  $(pkg-config --libs Qt6Gui) -o "$BUILD_DIR/tablicznik_assets"
+
+QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tablicznik_assets" "$ROOT/resources" ${PREVIEW:+--preview "$PREVIEW"}
+python3 "$HERE/check_assets.py" "$ROOT/resources"
