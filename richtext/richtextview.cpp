@@ -63,12 +63,4 @@ void RichTextView::centreParagraphs()
     cursor.endEditBlock();
 }
 
-void RichTextView::mouseMoveEvent(QMouseEvent *event)
-{
-    QTextEdit::mouseMoveEvent(event);
-    // QTextEdit puts its I-beam back while the pointer moves over text.
-    if (viewport()->cursor().shape() != Qt::ArrowCursor)
-        viewport()->setCursor(Qt::ArrowCursor);
-}
-
 } // namespace tablicznik

@@ -23,9 +23,6 @@ public:
     // Takes effect at once: the current document is read again.
     void setCentred(bool centred);
 
-protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
-
 private:
     void centreParagraphs();
 

@@ -12,7 +12,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -31,6 +30,7 @@ constexpr int kDefaultHalfPoints = 24;
 constexpr int kMaxHalfPoints = 3276;
 constexpr qsizetype kMaxFontName = 128;
 constexpr int kMaxUnicodeSkip = 16;
+constexpr std::size_t kFormatsKept = 16;
 
 enum class Destination { Body, FontTable, ColourTable, Ignored };
 
@@ -198,6 +198,7 @@ public:
         m_groups.reserve(16);
         m_groups.emplace_back();
         m_colours.emplace_back(); // index 0 stays "automatic" until the table says otherwise
+        m_blockFormat.setAlignment(Qt::AlignLeft);
     }
 
     QTextCursor &cursor() { return m_output.cursor(); }
@@ -305,6 +306,8 @@ private:
         const int value = token.parameter;
         GroupState &group = state();
         CharState &chars = group.chars;
+        if (group.destination == Destination::Ignored)
+            return;
 
         // Destinations and the words that only make sense inside the tables.
         switch (word.action) {
@@ -316,6 +319,7 @@ private:
             group.destination = Destination::ColourTable;
             m_colours.clear();
             m_red = m_green = m_blue = -1;
+            m_formats.clear();
             return;
         case Action::Ignore:
             group.destination = Destination::Ignored;
@@ -357,6 +361,7 @@ private:
             break;
         case Action::DefaultFont:
             m_defaultFont = has ? value : 0;
+            m_formats.clear();
             break;
         case Action::Colour:
             chars.colour = has ? value : 0;
@@ -383,19 +388,19 @@ private:
             paragraph();
             break;
         case Action::Pard:
-            m_alignment = Qt::AlignLeft;
+            setAlignment(Qt::AlignLeft);
             break;
         case Action::AlignLeft:
-            m_alignment = Qt::AlignLeft;
+            setAlignment(Qt::AlignLeft);
             break;
         case Action::AlignRight:
-            m_alignment = Qt::AlignRight;
+            setAlignment(Qt::AlignRight);
             break;
         case Action::AlignCentre:
-            m_alignment = Qt::AlignHCenter;
+            setAlignment(Qt::AlignHCenter);
             break;
         case Action::AlignJustify:
-            m_alignment = Qt::AlignJustify;
+            setAlignment(Qt::AlignJustify);
             break;
         case Action::Character:
             text(QStringView(&word.character, 1));
@@ -459,6 +464,7 @@ private:
                     else
                         m_colours.emplace_back(QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
                     m_red = m_green = m_blue = -1;
+                    m_formats.clear();
                 }
             break;
         case Destination::Ignored:
@@ -469,33 +475,46 @@ private:
     void paragraph()
     {
         flush();
-        m_output.paragraphEnd(charFormat(state().chars), blockFormat());
+        m_output.paragraphEnd(charFormat(state().chars), m_blockFormat);
     }
 
     void flush()
     {
         if (m_pending.isEmpty())
             return;
-        m_output.text(m_pending, charFormat(m_pendingState), blockFormat());
+        m_output.text(m_pending, charFormat(m_pendingState), m_blockFormat);
         m_pending.clear();
     }
 
     void commitFont()
     {
         const QString name = m_fontName.trimmed();
-        if (!name.isEmpty())
+        if (!name.isEmpty()) {
             m_fonts.insert(m_fontNumber, name);
+            m_formats.clear();
+        }
         m_fontName.clear();
     }
 
-    QTextBlockFormat blockFormat() const
+    void setAlignment(Qt::Alignment alignment)
     {
-        QTextBlockFormat format;
-        format.setAlignment(m_alignment);
-        return format;
+        m_blockFormat.setAlignment(alignment);
     }
 
-    QTextCharFormat charFormat(const CharState &chars) const
+    // Documents switch between a few formats again and again (plain text,
+    // a subscript, plain text ...), so the last ones built are kept.
+    const QTextCharFormat &charFormat(const CharState &chars)
+    {
+        for (const auto &[state, format] : m_formats)
+            if (state == chars)
+                return format;
+        if (m_formats.size() >= kFormatsKept)
+            m_formats.clear();
+        m_formats.emplace_back(chars, makeCharFormat(chars));
+        return m_formats.back().second;
+    }
+
+    QTextCharFormat makeCharFormat(const CharState &chars) const
     {
         QTextCharFormat format;
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -522,7 +541,8 @@ private:
 
     QString m_pending; // body text not yet written, all in m_pendingState
     CharState m_pendingState;
-    Qt::Alignment m_alignment = Qt::AlignLeft;
+    QTextBlockFormat m_blockFormat; // of the paragraph being read
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
 
     QHash<int, QString> m_fonts;
     int m_defaultFont = 0;

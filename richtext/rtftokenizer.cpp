@@ -42,11 +42,11 @@ Token Tokenizer::next()
         const char16_t c = m_input[m_pos].unicode();
         if (c == u'{') {
             ++m_pos;
-            return {TokenKind::GroupOpen};
+            return {TokenKind::GroupOpen, {}};
         }
         if (c == u'}') {
             ++m_pos;
-            return {TokenKind::GroupClose};
+            return {TokenKind::GroupClose, {}};
         }
         if (c == u'\\')
             return controlWord();
