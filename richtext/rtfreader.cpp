@@ -38,6 +38,7 @@ enum class Action {
     Bold, Italic, FontSize, Font, DefaultFont, Colour,
     Raise, Lower, Super, Sub, NoSuperSub, Plain,
     Paragraph, Pard, AlignLeft, AlignRight, AlignCentre, AlignJustify,
+    SpaceBefore, SpaceAfter, LeftIndent, FirstIndent,
     Character, Unicode, UnicodeSkip, Binary,
     Red, Green, Blue,
     FontTable, ColourTable, Ignore,
@@ -66,6 +67,7 @@ constexpr Word kWords[] = {
     {u"endash", Action::Character, u'\u2013'},
     {u"enspace", Action::Character, u'\u2002'},
     {u"f", Action::Font},
+    {u"fi", Action::FirstIndent},
     {u"fonttbl", Action::FontTable},
     {u"footer", Action::Ignore},
     {u"footerf", Action::Ignore},
@@ -81,6 +83,7 @@ constexpr Word kWords[] = {
     {u"i", Action::Italic},
     {u"info", Action::Ignore},
     {u"ldblquote", Action::Character, u'\u201C'},
+    {u"li", Action::LeftIndent},
     {u"line", Action::Character, u'\u2028'},
     {u"listoverridetable", Action::Ignore},
     {u"listtable", Action::Ignore},
@@ -104,6 +107,8 @@ constexpr Word kWords[] = {
     {u"revtbl", Action::Ignore},
     {u"row", Action::Paragraph},
     {u"rquote", Action::Character, u'\u2019'},
+    {u"sa", Action::SpaceAfter},
+    {u"sb", Action::SpaceBefore},
     {u"sect", Action::Paragraph},
     {u"stylesheet", Action::Ignore},
     {u"sub", Action::Sub},
@@ -388,7 +393,22 @@ private:
             paragraph();
             break;
         case Action::Pard:
+            m_blockFormat = QTextBlockFormat();
             setAlignment(Qt::AlignLeft);
+            break;
+        // Paragraph spacing and indents are given in twips; the document
+        // measures in pixels of 1/96 inch.
+        case Action::SpaceBefore:
+            m_blockFormat.setTopMargin(twipsToPixels(value));
+            break;
+        case Action::SpaceAfter:
+            m_blockFormat.setBottomMargin(twipsToPixels(value));
+            break;
+        case Action::LeftIndent:
+            m_blockFormat.setLeftMargin(twipsToPixels(value));
+            break;
+        case Action::FirstIndent:
+            m_blockFormat.setTextIndent(twipsToPixels(value));
             break;
         case Action::AlignLeft:
             setAlignment(Qt::AlignLeft);
@@ -495,6 +515,8 @@ private:
         }
         m_fontName.clear();
     }
+
+    static qreal twipsToPixels(int twips) { return std::clamp(twips, -14400, 14400) / 15.0; }
 
     void setAlignment(Qt::Alignment alignment)
     {

@@ -144,6 +144,23 @@ private slots:
                  (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u""_s, u"g"_s}));
     }
 
+    // Spacing and indents in twips become margins in pixels (15 twips
+    // each); \pard clears them.
+    void spacingAndIndents()
+    {
+        QTextDocument doc;
+        readRtf(uR"({\rtf1\sb150\sa300\li360\fi-180 a\par b\par\pard c\par})"_s, &doc);
+        const QTextBlockFormat a = doc.begin().blockFormat(), c = doc.lastBlock().blockFormat();
+        QCOMPARE(a.topMargin(), 10.0);
+        QCOMPARE(a.bottomMargin(), 20.0);
+        QCOMPARE(a.leftMargin(), 24.0);
+        QCOMPARE(a.textIndent(), -12.0);
+        QCOMPARE(doc.begin().next().blockFormat().leftMargin(), 24.0);
+        QCOMPARE(c.topMargin(), 0.0);
+        QCOMPARE(c.leftMargin(), 0.0);
+        QCOMPARE(c.textIndent(), 0.0);
+    }
+
     void characters_data()
     {
         QTest::addColumn<QString>("rtf");
