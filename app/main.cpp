@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
     QApplication::setOrganizationName(QStringLiteral("Lumera"));
     try {
-        tablicznik::TOknoGlowne window(tablicznik::Catalogue::load());
+        tablicznik::TOknoGlowne window(tablicznik::Catalogue::load(), tablicznik::WindowServices::program());
         window.show();
         return app.exec();
     } catch (const tablicznik::CatalogueError &error) {

@@ -3,25 +3,35 @@
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/tablelayout.h"
+#include "detailspages.h"
 #include "furniture.h"
+#include "pagecontrol.h"
+#include "pointertracking.h"
+#include "prefs/animationview.h"
+#include "prefs/hintswitch.h"
 #include "prefs/soundcues.h"
+#include "prefs/soundeffectplayer.h"
+#include "views/legend.h"
+#include "views/propertyviews.h"
+#include "windows/auxiliarywindows.h"
+#include "prefs/optionsmenu.h"
+#include "windows/tfiszka.h"
+#include "windows/toprogramie.h"
+#include "windows/tpomocform.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QTabWidget>
+#include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tablicznik {
 namespace {
-
-const char *const kPageCaptions[] = {
-    "Podstawowe", "Budowa atomu", "Wł. makroskopowe", "Wł. chemiczne", "Wł. fazowe", "Wł. cieplne",
-    "Wł. elektryczne i magnetyczne", "Jony", "Rozpowszechnienie", "Izotopy", "Minerały",
-};
 
 // The flat command buttons along the window's edges.
 struct CommandButton {
@@ -52,9 +62,23 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 } // namespace
 
-TOknoGlowne::TOknoGlowne(Catalogue catalogue, CuePlayerFactory players, QWidget *parent)
-    : QWidget(parent), m_catalogue(std::move(catalogue)), m_cues(new SoundCues(std::move(players), this))
+WindowServices WindowServices::program()
 {
+    WindowServices services(SoundEffectPlayer::factory());
+    services.settingsStore = true;
+    services.firstRunAbout = [](TOknoGlowne &window) {
+        // The windows it opens (the author's) stay with the main window.
+        TOprogramie about(window.auxiliaryWindows());
+        about.exec();
+    };
+    return services;
+}
+
+TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *parent)
+    : QWidget(parent), m_catalogue(std::move(catalogue)), m_cues(new SoundCues(std::move(services.players), this)),
+      m_services(std::move(services)), m_auxWindows(new AuxiliaryWindows(*m_cues, this))
+{
+    SprawdzRejestr(); // first of all; on a first run the about window shows here
     setupWindow();
     createDetailsPanel();
     createFurniture();
@@ -62,6 +86,11 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, CuePlayerFactory players, QWidget 
     createLegend();
     createCommandButtons();
     paintBackground();
+    connectPointerTracking();
+    // The property views answer the view buttons and own the views' menus.
+    connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
+    startMedia();
+    connectAuxiliaryWindows();
 }
 
 TOknoGlowne::~TOknoGlowne() = default;
@@ -93,28 +122,21 @@ void TOknoGlowne::createDetailsPanel()
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel->setAutoFillBackground(true);
 
-    m_pages = new QTabWidget(m_panel);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->setGeometry(88, 2, 532, 107);
-    m_pages->setFont(pixelFont(QStringLiteral("Arial"), 11, true));
-    int index = 0;
-    for (const char *caption : kPageCaptions) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("TabSheet%1").arg(++index));
-        page->setAutoFillBackground(true);
-        page->setFont(font());
-        m_pages->addTab(page, QString::fromUtf8(caption));
-    }
-    m_panel->setFocusProxy(m_pages);
-    m_pages->setFocus();
+    m_details = new DetailsPages(m_panel);
+    TPageControl *pages = m_details->pageControl();
+    pages->setTabPainter([this](QPainter &p, int index, const QRect &face) { PageControl1DrawTab(p, index, face); });
+    connect(pages, &TPageControl::currentChanged, this, &TOknoGlowne::PageControl1Change);
+    connect(m_details, &DetailsPages::viewButtonClicked, this, &TOknoGlowne::ViewButtonClick);
+    m_panel->setFocusProxy(pages);
+    pages->setFocus();
 }
 
 void TOknoGlowne::createFurniture()
 {
-    auto *animation = new QLabel(this);
-    animation->setObjectName(QStringLiteral("Animate1"));
-    animation->setGeometry(14, 27, 60, 60);
-    animation->setToolTip(QStringLiteral("Bohr still rulez!"));
+    m_animation = new AnimationView(this);
+    m_animation->setObjectName(QStringLiteral("Animate1"));
+    m_animation->setGeometry(14, 27, 60, 60);
+    m_animation->setToolTip(QStringLiteral("Bohr still rulez!"));
 
     auto *version = makeLabel(this, "Label1", kVersionText, {1, 116, 72, 36}, pixelFont(QStringLiteral("Arial"), 9),
                               SystemColour::BtnText, Qt::AlignHCenter | Qt::AlignTop);
@@ -171,7 +193,16 @@ void TOknoGlowne::createLegend()
     m_legendBox->setObjectName(QStringLiteral("LegendaBox"));
     m_legendBox->setGeometry(79, 184, 332, 95);
     m_legendBox->setAutoFillBackground(true);
+    if (QStyle *classic = classicStyle())
+        m_legendBox->setStyle(classic);
     m_legendBox->hide();
+    m_legend = std::make_unique<Legenda>(m_legendBox, this);
+
+    // The clock's timer: the legend stops it, the reset starts it again.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    m_timer1->start();
 }
 
 void TOknoGlowne::createCommandButtons()
@@ -191,6 +222,10 @@ void TOknoGlowne::createCommandButtons()
         button->setAttribute(Qt::WA_TranslucentBackground);
     }
     connect(findChild<QToolButton *>(QStringLiteral("SpeedButton4")), &QToolButton::clicked, this, &QWidget::close);
+    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton3")), &QToolButton::clicked, this,
+            &TOknoGlowne::ResetBitBtnClick);
+    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton1")), &QToolButton::clicked, this,
+            &TOknoGlowne::SpeedButton1Click);
 }
 
 void TOknoGlowne::paintBackground()
@@ -212,6 +247,80 @@ void TOknoGlowne::paintBackground()
 void TOknoGlowne::paintEvent(QPaintEvent *)
 {
     QPainter(this).drawPixmap(0, 0, m_background);
+    if (std::exchange(m_openCuesAfterPaint, false)) // see showEvent
+        QMetaObject::invokeMethod(this, [this] { m_cues->open(); }, Qt::QueuedConnection);
+}
+
+// Creation, once the settings are read: the animation, the tooltips, the
+// clock flag and the date line, then the date and clock shown or not.
+void TOknoGlowne::startMedia()
+{
+    if (!m_animation->open(QStringLiteral(":/pictures/atom.avi")))
+        qWarning().noquote() << m_animation->error();
+    m_animation->setActive(m_flags.ShowAVI);
+    m_hints = new HintSwitch(this);
+    m_hints->setEnabled(m_flags.ShowHelp);
+    m_clockVisible = m_flags.ShowTime;
+    m_dateClock = new DateClock(m_dateLabel, m_clockLabel, m_services.clock, this);
+    m_dateClock->setDateLine();
+    connect(m_timer1, &QTimer::timeout, m_dateClock, &DateClock::tick);
+    m_dateLabel->setVisible(m_clockVisible);
+    m_clockLabel->setVisible(m_clockVisible);
+}
+
+// Showing: the clock label at once; the cues are opened once the window's
+// first frame is painted, so that opening them cannot delay it.
+void TOknoGlowne::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return; // a restore from the task bar
+    m_dateClock->showTime();
+    m_openCuesAfterPaint = !m_cues->opened();
+}
+
+// Closing, by " Wyjdź" or by the close box: the settings are stored first,
+// then the exit cue plays and the window waits for it, then the program ends.
+void TOknoGlowne::closeEvent(QCloseEvent *event)
+{
+    ZapiszRejestr();
+    PlayExit();
+    event->accept();
+    m_auxWindows->discardAll(); // the cards and tables go with the window, silently
+}
+
+void TOknoGlowne::SprawdzRejestr()
+{
+    if (m_services.settingsStore)
+        tablicznik::SprawdzRejestr(m_flags, [this] {
+            if (m_services.firstRunAbout)
+                m_services.firstRunAbout(*this);
+        });
+    else
+        m_flags = Preferences::defaults();
+    m_cues->setPlaySounds(m_flags.PlaySounds);
+}
+
+void TOknoGlowne::ZapiszRejestr()
+{
+    if (m_services.settingsStore)
+        tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp});
+}
+
+bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
+void TOknoGlowne::setPlaySounds(bool on) { m_cues->setPlaySounds(on); }
+bool TOknoGlowne::SoundsReady() const { return m_cues->soundsReady(); }
+
+void TOknoGlowne::setShowAVI(bool on)
+{
+    m_flags.ShowAVI = on;
+    m_animation->setActive(on);
+}
+
+void TOknoGlowne::setShowHelp(bool on)
+{
+    m_flags.ShowHelp = on;
+    m_hints->setEnabled(on);
 }
 
 void TOknoGlowne::PlayClick() { m_cues->PlayClick(); }
@@ -227,6 +336,29 @@ ParsedNumber TOknoGlowne::StringToFloat(QStringView text)
                     this)
             .exec();
     return result;
+}
+
+// The options menu opens from "Opcje" and from a right press on the table; a
+// left click on an element opens a further card, the help button a modal help.
+void TOknoGlowne::connectAuxiliaryWindows()
+{
+    m_options = new OptionsMenu(*this, *m_auxWindows);
+    connect(this, &TOknoGlowne::optionsMenuRequested, m_options, &OptionsMenu::popup);
+    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton2")), &QToolButton::clicked, m_options,
+            &OptionsMenu::SpeedButton2Click);
+    connect(this, &TOknoGlowne::cardRequested, this, &TOknoGlowne::openCard);
+    connect(this, &TOknoGlowne::helpRequested, this, &TOknoGlowne::openModalHelp);
+}
+
+void TOknoGlowne::openCard(const QString &elementName)
+{
+    m_auxWindows->show(new TFiszka(*m_auxWindows, m_catalogue, this, elementName));
+}
+
+void TOknoGlowne::openModalHelp()
+{
+    TPomocForm help(*m_cues, this);
+    help.exec();
 }
 
 } // namespace tablicznik

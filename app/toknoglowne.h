@@ -3,59 +3,169 @@
 #include "data/catalogue.h"
 #include "data/stringtofloat.h"
 #include "prefs/cueplayer.h"
+#include "prefs/dateclock.h"
+#include "prefs/settings.h"
+#include "views/canvas.h"
 
+#include <QAbstractButton> // complete, so that the signals can carry it
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QTabWidget;
 class QToolButton;
 class QFrame;
+class QMouseEvent;
+class QPainter;
+class QTimer;
 
 namespace tablicznik {
 
+class AnimationView;
+class AuxiliaryWindows;
+class DetailsPages;
+class HintSwitch;
+class Legenda;
+class OptionsMenu;
+class PointerRouting;
 class SoundCues;
 class TMySpeedButton;
+class TOknoGlowne;
+
+// What the main window takes from outside. The program hands in the real
+// ones (main.cpp); a window built without them, as in tests, has silent
+// cues, the system clock and the default settings, and stores nothing.
+struct WindowServices {
+    WindowServices() = default;
+    WindowServices(CuePlayerFactory cuePlayers) : players(std::move(cuePlayers)) {} // a window with these cues
+
+    CuePlayerFactory players;
+    Clock clock;                                      // empty: the system clock
+    bool settingsStore = false;                       // read and write the user's settings store
+    std::function<void(TOknoGlowne &)> firstRunAbout; // the about window, modally, on the first run
+
+    // The program's own: Qt Multimedia cues, the system clock, the user's
+    // settings store and the about window.
+    static WindowServices program();
+};
 
 // The periodic table window. It owns the catalogue, the element buttons, the
 // details panel, the legend and the furniture around them, and hands each
 // part what it needs; the parts' logic lives in their own folders.
-class TOknoGlowne : public QWidget {
+// It is the canvas the property views paint on.
+class TOknoGlowne : public QWidget, public TableCanvas {
     Q_OBJECT
     Q_PROPERTY(QString LastShownName MEMBER m_lastShownName)
     Q_PROPERTY(int HoveredNumber MEMBER m_hoveredNumber)
     Q_PROPERTY(bool Pinned MEMBER m_pinned)
     Q_PROPERTY(int PinnedNumber MEMBER m_pinnedNumber)
     Q_PROPERTY(QString CardElementName MEMBER m_cardElementName)
+    Q_PROPERTY(bool ClockVisible MEMBER m_clockVisible)
+    Q_PROPERTY(bool PlaySounds READ PlaySounds WRITE setPlaySounds)
+    Q_PROPERTY(bool ShowTime READ ShowTime WRITE setShowTime)
+    Q_PROPERTY(bool ShowAVI READ ShowAVI WRITE setShowAVI)
+    Q_PROPERTY(bool ShowHelp READ ShowHelp WRITE setShowHelp)
+    Q_PROPERTY(bool SoundsReady READ SoundsReady)
 
 public:
     static constexpr int kClientWidth = 625;
     static constexpr int kClientHeight = 429;
 
-    // The cue players come from the factory; tests hand in fakes.
-    explicit TOknoGlowne(Catalogue catalogue, CuePlayerFactory players = {}, QWidget *parent = nullptr);
+    // The cue players, the clock, the settings store and the first-run about
+    // window come from `services`; tests hand in fakes.
+    explicit TOknoGlowne(Catalogue catalogue, WindowServices services = {}, QWidget *parent = nullptr);
     ~TOknoGlowne() override;
 
-    const Catalogue &catalogue() const { return m_catalogue; }
+    const Catalogue &catalogue() const override { return m_catalogue; }
     const QStringList &ElementNames() const { return m_catalogue.elementNames(); }
-    TMySpeedButton *elementButton(int numer) const { return m_buttons.at(numer - 1); }
+    TMySpeedButton *elementButton(int numer) const override { return m_buttons.at(numer - 1); }
     TMySpeedButton *dummyButton() const { return m_dummyButton; }
 
-    SoundCues &cues() { return *m_cues; }
+    SoundCues &cues() override { return *m_cues; }
     void PlayClick();
     void PlayPage();
     void PlayOver();
     void PlayExit();
 
+    // The settings: read first thing at creation (on a first run the about
+    // window shows then), written first thing at closing.
+    void SprawdzRejestr();
+    void ZapiszRejestr();
+
+    // The preferences. Setting ShowAVI also starts or stops the animation,
+    // setting ShowHelp switches the tooltips of every window; ShowTime is
+    // only the flag (the clock toggle sets ClockVisible and the labels).
+    bool PlaySounds() const;
+    void setPlaySounds(bool on);
+    bool ShowTime() const { return m_flags.ShowTime; }
+    void setShowTime(bool on) { m_flags.ShowTime = on; }
+    bool ShowAVI() const { return m_flags.ShowAVI; }
+    void setShowAVI(bool on);
+    bool ShowHelp() const { return m_flags.ShowHelp; }
+    void setShowHelp(bool on);
+    bool SoundsReady() const;
+
+    AnimationView *Animate1() const { return m_animation; }
+
+    // The element cards and the other auxiliary windows (windows/), and the
+    // options menu that opens most of them (prefs/optionsmenu.h).
+    AuxiliaryWindows &auxiliaryWindows() const { return *m_auxWindows; }
+    OptionsMenu &optionsMenu() const { return *m_options; }
+    DateClock &dateClock() const { return *m_dateClock; }
+
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
-    ParsedNumber StringToFloat(QStringView text);
+    ParsedNumber StringToFloat(QStringView text) override;
+
+    // The legend operation: unpins, stops the clock, fills the legend and
+    // shows it in place of the date and clock.
+    void Maluj(const LegendContent &legend) override;
+    QColor swatchColour(int entry) const override;
+    void setCaption(const QString &caption) override;
+    const Legenda &legend() const { return *m_legend; }
+
+    // The clock's timer: it runs from the start, a property view stops it
+    // and the reset starts it again. The clock owns what a tick does.
+    QTimer *Timer1() const { return m_timer1; }
+
+    // Shows an element, or the placeholder, on the details pages.
+    void Wyrzuc(const ElementRecord &element);
+    DetailsPages &details() const { return *m_details; }
+
+    // Pointer tracking and the table reset (pointertracking.cpp).
+    void MySpeedButton1MouseMove(TMySpeedButton *button);
+    void MySpeedButton1MouseDown(TMySpeedButton *button, Qt::MouseButton which);
+    void MySpeedButton1Click(TMySpeedButton *button);
+    void FormMouseMove();
+    void FormMouseDown(QMouseEvent *event);
+    void ResetBitBtnClick();
+    void SpeedButton1Click();
+
+    static constexpr quint32 PinColor = 0x00DF88;
+
+signals:
+    // A view button on the details pages was clicked (the click cue has
+    // played): the handler of the view, "PromAtomButtonClick".
+    void viewRequested(const QString &handlerName, QAbstractButton *button);
+    // A right press on the table background: the options menu, at the
+    // pointer's screen position.
+    void optionsMenuRequested(const QPoint &globalPos);
+    // A left click on an element: a new card on CardElementName.
+    void cardRequested(const QString &elementName);
+    // The help button: the help window, modal.
+    void helpRequested();
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
 
 private:
     void setupWindow();
@@ -65,6 +175,11 @@ private:
     void createLegend();
     void createCommandButtons();
     void paintBackground();
+    void connectPointerTracking();
+    void startMedia();
+    void PageControl1Change();
+    void PageControl1DrawTab(QPainter &painter, int index, const QRect &face);
+    void ViewButtonClick(const QString &handlerName, QAbstractButton *button);
 
     Catalogue m_catalogue;
     SoundCues *m_cues = nullptr;
@@ -73,8 +188,11 @@ private:
     QPixmap m_background; // the tiles and both outlines, drawn once
 
     QFrame *m_panel = nullptr;
-    QTabWidget *m_pages = nullptr;
+    DetailsPages *m_details = nullptr;
     QGroupBox *m_legendBox = nullptr;
+    std::unique_ptr<Legenda> m_legend;
+    PointerRouting *m_routing = nullptr;
+    QTimer *m_timer1 = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_clockLabel = nullptr;
 
@@ -83,6 +201,22 @@ private:
     bool m_pinned = false;
     int m_pinnedNumber = 0;
     QString m_cardElementName;
+    bool m_clockVisible = true;
+
+    // Preferences and media (prefs/).
+    WindowServices m_services;
+    Preferences m_flags; // PlaySounds lives in the cues
+    AnimationView *m_animation = nullptr;
+    HintSwitch *m_hints = nullptr;
+    DateClock *m_dateClock = nullptr;
+    bool m_openCuesAfterPaint = false;
+
+    // The auxiliary windows and the options menu.
+    void connectAuxiliaryWindows();
+    void openCard(const QString &elementName);
+    void openModalHelp();
+    AuxiliaryWindows *m_auxWindows = nullptr;
+    OptionsMenu *m_options = nullptr;
 };
 
 } // namespace tablicznik

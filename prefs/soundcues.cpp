@@ -1,5 +1,7 @@
 #include "soundcues.h"
 
+#include <exception>
+
 namespace tablicznik {
 
 const std::array<const char *, 4> SoundCues::kFileNames = {
@@ -9,38 +11,54 @@ SoundCues::SoundCues(CuePlayerFactory factory, QObject *parent) : QObject(parent
 
 SoundCues::~SoundCues() = default;
 
+// A request that fails, or a player that throws, silences every cue.
+template <typename Request>
+void SoundCues::guarded(Request request)
+{
+    try {
+        if (!request())
+            m_soundsReady = false;
+    } catch (const std::exception &) {
+        m_soundsReady = false;
+    }
+}
+
 void SoundCues::open()
 {
+    if (std::exchange(m_opened, true))
+        return; // nothing reopens the players
     m_soundsReady = false;
-    for (std::size_t i = 0; i < m_players.size(); ++i) {
-        m_players[i] = m_factory ? m_factory() : nullptr;
-        if (!m_players[i] || !m_players[i]->open(QString::fromLatin1(kFileNames[i])))
-            return; // the players opened so far stay unused
-    }
-    m_soundsReady = true;
+    guarded([this] {
+        for (std::size_t i = 0; i < m_players.size(); ++i) {
+            m_players[i] = m_factory ? m_factory() : nullptr;
+            if (!m_players[i] || !m_players[i]->open(QString::fromLatin1(kFileNames[i])))
+                return false; // the players opened so far stay unused
+        }
+        m_soundsReady = true;
+        return true;
+    });
 }
 
 void SoundCues::play(Cue cue, bool skipWhilePlaying)
 {
     if (!m_soundsReady || !m_playSounds)
         return;
-    CuePlayer &player = *m_players[cue];
-    if (skipWhilePlaying && player.isPlaying())
-        return;
-    if (!player.play())
-        m_soundsReady = false;
+    guarded([&] {
+        CuePlayer &player = *m_players[cue];
+        return (skipWhilePlaying && player.isPlaying()) || player.play();
+    });
 }
 
 void SoundCues::PlayClick() { play(Click, false); }
 void SoundCues::PlayPage() { play(Page, true); }
 void SoundCues::PlayOver() { play(Over, true); }
 
+// The window that is closing waits for the end of the sound, within a bound.
 void SoundCues::PlayExit()
 {
     if (!m_soundsReady || !m_playSounds)
         return;
-    if (!m_players[Exit]->playAndWait(kExitWaitLimit))
-        m_soundsReady = false;
+    guarded([this] { return m_players[Exit]->playAndWait(kExitWaitLimit); });
 }
 
 } // namespace tablicznik

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <array>
+#include <utility>
 
 namespace tablicznik {
 
@@ -22,8 +23,11 @@ public:
 
     static const std::array<const char *, 4> kFileNames;
 
-    // Opens the four files; SoundsReady tells whether all of them opened.
+    // Opens the four files, once per run: SoundsReady tells whether all of
+    // them opened. A later call changes nothing, so a cue that failed stays
+    // silent.
     void open();
+    bool opened() const { return m_opened; }
 
     bool soundsReady() const { return m_soundsReady; }
     bool playSounds() const { return m_playSounds; }
@@ -36,9 +40,12 @@ public:
 
 private:
     void play(Cue cue, bool skipWhilePlaying);
+    template <typename Request>
+    void guarded(Request request);
 
     CuePlayerFactory m_factory;
     std::array<std::unique_ptr<CuePlayer>, 4> m_players;
+    bool m_opened = false;
     bool m_soundsReady = false;
     bool m_playSounds = false;
 };

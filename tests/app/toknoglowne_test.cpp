@@ -1,3 +1,4 @@
+#include "app/pagecontrol.h"
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
@@ -6,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(control<QToolButton>("SpeedButton2")->text(), QStringLiteral("Opcje"));
         QCOMPARE(control<QToolButton>("SpeedButton3")->text(), QStringLiteral("Czyść"));
         QCOMPARE(control<QToolButton>("SpeedButton4")->text(), QStringLiteral(" Wyjdź"));
-        auto *pages = control<QTabWidget>("PageControl1");
+        auto *pages = control<TPageControl>("PageControl1");
         QCOMPARE(pages->count(), 11);
         QCOMPARE(pages->tabText(0), QStringLiteral("Podstawowe"));
         QCOMPARE(pages->tabText(6), QStringLiteral("Wł. elektryczne i magnetyczne"));

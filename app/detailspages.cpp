@@ -1,0 +1,502 @@
+#include "detailspages.h"
+
+#include "controls/colours.h"
+#include "pagecontrol.h"
+#include "prefs/soundcues.h"
+#include "richtext/richtextview.h"
+#include "toknoglowne.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace tablicznik {
+
+const std::array<const char *, DetailsPages::kPages> DetailsPages::kCaptions = {
+    "Podstawowe", "Budowa atomu", "Wł. makroskopowe", "Wł. chemiczne", "Wł. fazowe", "Wł. cieplne",
+    "Wł. elektryczne i magnetyczne", "Jony", "Rozpowszechnienie", "Izotopy", "Minerały",
+};
+
+namespace {
+
+// How a value is shown: a label (left or centred), the big symbol, a
+// rich-text value on one line, or a centred rich-text list with a scroll bar.
+enum class Kind { Label, Centred, Symbol, Rich, RichList };
+
+// One property on a page. Places are in the coordinates of the group box
+// that frames the row, or of the page. The caption stands at its place, the
+// value in its rectangle; the view button, 11 x 11, stands 14 pixels left of
+// the caption unless a left edge is given. A caption that is a rich-text
+// document is shown as one. A caption without a hint of its own has "".
+struct Row {
+    int page; // 1 ... 11
+    const char *group;
+    const char *caption;
+    QPoint captionAt;
+    const char *value;
+    Kind kind;
+    const char *field; // nullptr: symbol, atomic number or magnetic type
+    QRect valueAt;
+    const char *hint;      // of the caption, and of the value unless it has its own
+    const char *valueHint; // nullptr: the caption's
+    const char *button;
+    const char *buttonHint;
+    int buttonLeft = -1;
+};
+
+struct Group {
+    int page;
+    const char *name, *title;
+    QRect place;
+    const char *hint;
+};
+
+const char *const kIsotopesHint =
+    "Ważniejsze izotopy pierwiastka wraz z czasem połowicznego\n"
+    "rozpadu i zawartością w przyrodzie(tylko najważniejsze).\n"
+    "Jądra z literą m przy masie atomowej to jądra wzbudzone\n"
+    "tzw. izomery jądrowe.\n"
+    "Uwaga!\n"
+    "Za trwałe uznaje się izotopy o czasie połowicznego rozpadu\n"
+    "większym od 1 mld lat.";
+
+const Group kGroups[] = {
+    {2, "GroupBox11", " Promienie ", {0, 22, 170, 53}, nullptr},
+    {2, "GroupBox10", " Powłoki elektronowe ", {174, 22, 358, 53}, nullptr},
+    {4, "GroupBox4", " Wartościowości ", {0, 0, 228, 30}, nullptr},
+    {4, "GroupBox5", " Stopnie utlenienia ", {230, 0, 302, 30}, nullptr},
+    {4, "GroupBox6", " Inne ", {0, 31, 532, 44}, nullptr},
+    {5, "GroupBox7", " Topnienie ", {0, 0, 214, 75}, nullptr},
+    {5, "GroupBox8", " Wrzenie i atomizacja ", {218, 0, 314, 75}, nullptr},
+    {8, "GroupBox9", " Energie jonizacji ", {0, 0, 532, 75}, nullptr},
+    {9, "GroupBox1", " Zawartość w ... ", {0, 0, 532, 75}, nullptr},
+    {10, "GroupBox3", " Izotopy ", {0, 0, 100, 75}, nullptr},
+    {10, "IzotopyGroupBox", " Ważniejsze izotopy ", {104, 0, 428, 75}, kIsotopesHint},
+    {11, "GroupBox2", " Ważniejsze minerały występujące w przyrodzie [nazwy geologiczne] ", {0, 0, 532, 75}, nullptr},
+};
+
+const Row kRows[] = {
+    {1, nullptr, "Symbol:", {2, 31}, "SymbolLab", Kind::Symbol, nullptr, {44, 10, 94, 55},
+     "Symbol chemiczny pierwiastka", nullptr, nullptr, nullptr},
+    {1, nullptr, "Nazwa polska:", {144, 4}, "NazPolLab", Kind::Label, "Nazwa", {231, 2, 97, 16},
+     "Nazwa polska pierwiastka.", nullptr, nullptr, nullptr},
+    {1, nullptr, "Nazwa angielska:", {144, 22}, "NazAngLab", Kind::Label, "NazAng", {231, 20, 97, 16},
+     "Nazwa angielska pierwiastka.",
+     "Nazwa angilelska pierwiastka.",
+     nullptr, nullptr},
+    {1, nullptr, "Nazwa łacińska:", {144, 40}, "NazLacLab", Kind::Label, "NazLac", {231, 38, 97, 16},
+     "Nazwa łacińska pierwiastka", nullptr, nullptr, nullptr},
+    {1, nullptr, "Liczba atomowa:", {144, 58}, "LiczAtomLab", Kind::Label, nullptr, {231, 56, 97, 16},
+     "Liczba atomowa pierwiastka.\nIlość protonów w jądrze atomowym.", nullptr, nullptr, nullptr},
+    {1, nullptr, "Masa atomowa [u]:", {346, 4}, "MasaAtomLab", Kind::Label, "MasaAtom", {441, 2, 89, 16},
+     "Masa atomowa pierwiastka w jednostkach\nmasy atomowej (masa jednego mola pierwiastka w gramach).", nullptr, nullptr, nullptr},
+    {1, nullptr, "Stan skupienia:", {346, 22}, "StanSkupLab", Kind::Label, "StanSkup", {441, 20, 89, 16},
+     "Stan skupienia pierwiastka w warunkach standardowych.", nullptr,
+     "StanSkupButton", "Koloruje pierwiastki według:\nstanu skupienia w warunkach standardowych."},
+    {1, nullptr, "Rok odkrycia:", {346, 40}, "RokOdkrycLab", Kind::Label, "RokOdkryc", {441, 38, 89, 16},
+     "Rok odkrycia (lub rok otrzymania,\ndla pierwiastków nie występujących\nw naturze).", nullptr,
+     "RokOdkrycButton", "Koloruje pierwiastki:\n- znane w czasach starożytnych,\n- poznane w średniowieczu,\n- według roku odkrycia (otrzymania)."},
+    {2, nullptr, "Konfiguracja elektronowa:", {4, 4}, "KonfElektrRichEdit", Kind::Rich, "KonfElektr", {134, 1, 394, 19},
+     "Konfiguracja elektronowa atomu pierwiastka.\nNajbliższy lżejszy gaz szlachetny i elektrony\nwalencyjne w orbitalach.", nullptr, nullptr, nullptr},
+    {2, "GroupBox11", "Atomowy [pm]:", {20, 16}, "PromAtomLab", Kind::Label, "PromAtom", {118, 14, 44, 16},
+     "Promień atomu wyrażony w pikometrach.", nullptr,
+     "PromAtomButton", "Koloruje pierwiastki według:\npromienia atomu."},
+    {2, "GroupBox11", "Kowalencyjny [pm]:", {20, 34}, "PromKowalLab", Kind::Label, "PromKowal", {118, 32, 44, 16},
+     "Promień kowalencyjny atomu wyrażony w pikometrach.", nullptr,
+     "PromKowalButton", "Koloruje pierwiastki według:\npromienia kowalencyjnego atomu."},
+    {2, "GroupBox10", "K:", {20, 25}, "PowKLab", Kind::Centred, "PowK", {33, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce K\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowKButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce K\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "L:", {70, 25}, "PowLLab", Kind::Centred, "PowL", {83, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce L\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowLButton", "Koloruje pierwiastki według:\nzmiany w ilości elektronów na powłoce L\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "M:", {120, 25}, "PowMLab", Kind::Centred, "PowM", {133, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce M\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowMButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce M\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "N:", {170, 25}, "PowNLab", Kind::Centred, "PowN", {183, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce N\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowNButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce N\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "O:", {220, 25}, "PowOLab", Kind::Centred, "PowO", {233, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce O\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowOButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce O\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "P:", {270, 25}, "PowPLab", Kind::Centred, "PowP", {283, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce P\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowPButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce P\nw funkcji rosnącej liczby atomowej."},
+    {2, "GroupBox10", "Q:", {320, 25}, "PowQLab", Kind::Centred, "PowQ", {333, 23, 18, 16},
+     "Pokazuje zmiany w ilości elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowQButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej."},
+    {3, nullptr, "Twardość [skala Brinella]:", {20, 14}, "TwardoscLab", Kind::Label, "Twardosc", {150, 12, 60, 16},
+     "Twardość pierwiastków stałych w skali Brinella.", nullptr,
+     "TwardoscButton", "Koloruje pierwiastki stałe według:\ntwardości w skali Brinella."},
+    {3, nullptr, "{\\rtf1\\fs16 Gęstość [g/cm{\\super 3}]:\\par }", {20, 44}, "GestoscLab", Kind::Label, "Gestosc", {150, 42, 60, 16},
+     "Gęstość pierwiastka w warunkach standardowych\nwyrażona w gramach na centymetr sześcienny.", nullptr,
+     "GestoscButton", "Koloruje według gęstości w warunkach standardowych:\n- gazy,\n- ciała stałe i ciecze."},
+    {3, nullptr, " Wytrzymałość na rozciąganie [MPa] :", {264, 14}, "WytrzRozLab", Kind::Label, "WytrzRoz", {452, 12, 60, 16},
+     "Wytrzymałość stałych pierwiastków na\nrozciąganie wyrażona w MPa (megapaskale).", nullptr,
+     "WytrzRozButton", "Koloruje pierwiastki stałe według:\nwytrzymałości na rozciąganie."},
+    {3, nullptr, " Moduł Younga [GPa] :", {264, 44}, "ModYoungLab", Kind::Label, "ModYoung", {452, 42, 60, 16},
+     "Moduł Younga stałych pierwiastków wyrażony w GPa (gigapaskale).", nullptr,
+     "ModYoungButton", "Koloruje pierwiastki stałe według:\nmodułu Younga."},
+    {4, "GroupBox4", "Typowa:", {20, 14}, "WartTypLab", Kind::Label, "WartTyp", {64, 12, 16, 16},
+     "Najczęściej występująca wartościowość danego\npierwiastka.", nullptr,
+     "WartTypButton", "Koloruje pierwiastki według:\nnajczęściej występującej wartościowości."},
+    {4, "GroupBox4", " Wszystkie:", {84, 14}, "WartInneLab", Kind::Label, "WartInne", {142, 12, 82, 16},
+     "Ważniejsze wartościowości danego pierwiastka.", nullptr, nullptr, nullptr},
+    {4, "GroupBox5", "Typowe:", {20, 14}, "TypStopUtlLab", Kind::Label, "TypStopUtl", {64, 12, 56, 16},
+     "Najczęstsze stopnie utlenienia na których\nwystępuje pierwiastek.", nullptr,
+     "TypStopUtlButton", "Koloruje pierwiastki według:\nnajczęściej występujacego stopnia utlenienia."},
+    {4, "GroupBox5", " Ważniejsze:", {124, 14}, "StopUtlLab", Kind::Label, "StopUtl", {188, 12, 108, 16},
+     "Ważniejsze stopnie utlenienia pierwiastka.", nullptr, nullptr, nullptr},
+    {4, "GroupBox6", "Elektrouj. [Pauling]:", {20, 13}, "ElektroujLab", Kind::Label, "Elektrouj", {118, 11, 34, 16},
+     "Elektroujemność pierwiastka według skali Paulinga.", nullptr,
+     "ElektroujButton", "Koloruje pierwiastki według:\nelektroujemności pierwiastka."},
+    {4, "GroupBox6", "Powinow.elektr.[eV]:", {176, 13}, "PowElektrLab", Kind::Label, "PowElektr", {277, 11, 48, 16},
+     "Powinowactwo elektronowe pierwiastka wyrażone\nw eV (elektronowolty).", nullptr,
+     "PowElektrButton", "Koloruje pierwiastki według:\npowinowactwa elektronowego."},
+    {4, "GroupBox6", "Tlenek:", {350, 13}, "CharTlenLab", Kind::Label, "CharTlen", {389, 11, 88, 16},
+     "Charakter chemiczny najważniejszego tlenku pierwiastka.", nullptr,
+     "CharTlenButton", "Koloruje pierwiastki według:\ncharakteru chemicznego najważniejszego tlenku."},
+    {4, "GroupBox6", "Stand. pot. elektrod. [V]:", {20, 30}, "StanPotRichEdit", Kind::Rich, "StanPot", {141, 27, 386, 17},
+     "Standardowe potencjały elektrodowe (25°C) względem\nnormalnej elektrody wodorowej wyrażone w woltach.", nullptr, nullptr, nullptr},
+    {5, "GroupBox7", "Temperatura top. [°C]:", {20, 20}, "TempTopLab", Kind::Label, "TempTop", {156, 18, 52, 16},
+     "Temperatura topnienia pierwiastka w warunkach\nstandardowych wyrażona w stopniach Celsjusza.", nullptr,
+     "TempTopButton", "Koloruje pierwiastki według:\ntemperatury topnienia."},
+    {5, "GroupBox7", "Entalpia topnienia [kJ/mol]:", {20, 44}, "EntTopLab", Kind::Label, "EntTop", {156, 42, 52, 16},
+     "Entalpia topnienia pierwiastka wyrażona w [kJ/mol].", nullptr,
+     "EntTopButton", "Koloruje pierwiastki według:\nentalpii topnienia."},
+    {5, "GroupBox8", "Temperatura wrz. [°C]:", {20, 20}, "TempWrzLab", Kind::Label, "TempWrz", {132, 18, 60, 16},
+     "Temperatura wrzenia pierwiastka w warunkach\nstandardowych wyrażona w stopniach Celsjusza.", nullptr,
+     "TempWrzButton", "Koloruje pierwiastki według:\ntemperatury wrzenia."},
+    {5, "GroupBox8", "Molowa entalpia", {20, 44}, "RodzMolEntAtomLab", Kind::Label, "RodzMolEntAtom", {102, 42, 70, 16},
+     "Molowa entalpia atomizacji pierwiastka wyrażona w [kJ/mol].", nullptr, nullptr, nullptr},
+    {5, "GroupBox8", "[kJ/mol]:", {176, 44}, "MolEntAtomLab", Kind::Label, "MolEntAtom", {220, 42, 50, 16},
+     "",
+     "Molowa entalpia atomizacji pierwiastka wyrażona w [kJ/mol].",
+     "MolEntAtomButton", "Koloruje pierwiastki według:\nmolowej entalpii atomizacji.", 6},
+    {6, nullptr, " Współczynnik przewodzenia ciepła [W/(m•K)]:", {20, 8}, "WspPrzewCiepLab", Kind::Label, "WspPrzewCiep", {250, 6, 60, 16},
+     "Współczynnik przewodzenia ciepła pierwiastka wyrażony w [W/(m*K)].", nullptr,
+     "WspPrzewCiepButton", "Koloruje pierwiastki według:\nwspółczynnika przewodzenia ciepła."},
+    {6, nullptr, " Molowa pojemność cieplna [J/(mol•K)]:", {20, 31}, "MolPojCiepLab", Kind::Label, "MolPojCiep", {250, 29, 60, 16},
+     "Molowa pojemność cieplna pierwiastka wyrażona w [J/(mol*K)].", nullptr,
+     "MolPojCiepButton", "Koloruje pierwiastki według:\nmolowej pojemności cieplnej."},
+    {6, nullptr, " Entropia molowa [J/(mol•K)]:", {20, 54}, "EntropMolLab", Kind::Label, "EntropMol", {250, 52, 60, 16},
+     "Entropia molowa wyrażona w [J/(mol*K)].", nullptr,
+     "EntropMolButton", "Koloruje pierwiastki według:\nentropii molowej."},
+    {7, nullptr, "Opór elektryczny [ohm•m]:", {20, 4}, "OporWlasRichEdit", Kind::Rich, "OporWlas", {152, 1, 118, 19},
+     "Opór właściwy pierwiastka w warunkach standardowych\nwyrażony w [ohm*m] (omometry).", nullptr,
+     "OporWlasButton", "Koloruje pierwiastki według:\noporu właściwego."},
+    {7, nullptr, "Typ przewodzenia:", {298, 4}, "TypPrzewLab", Kind::Label, "TypPrzew", {393, 2, 110, 16},
+     "Typ przewodności pierwiastka.", nullptr,
+     "TypPrzewButton", "Koloruje według przewodnictwa:\nmetale,\nizolatory,\npółprzewodniki."},
+    {7, nullptr, "Typ magnetyczny:", {20, 22}, "TypMagnetLab", Kind::Label, nullptr, {112, 20, 110, 16},
+     "Typ magnetyczny pierwiastka.", nullptr,
+     "TypMagnetButton", "Koloruje pierwiastki:\ndiamagnetyczne,\nparamagnetyczne,\nferromagnetyczne."},
+    {7, nullptr, "Podatność magnetyczna para i diamagnetyków [E-6 cm^3 / mol]:", {20, 40}, "PodatMagLab", Kind::Label, "PodatMag", {338, 38, 60, 16},
+     "Podatność magnetyczna dla pierwiastków para- i\ndiamagnetycznych.", nullptr,
+     "PodatMagButton", "Koloruje pierwiastki według podatności magnetycznej:\nparamagnetyki,\ndiamagnetyki."},
+    {7, nullptr, "Temperatura Curie dla ferromagnetyków [°C]:", {20, 58}, "TempCurLab", Kind::Label, "TempCur", {244, 56, 40, 16},
+     "Temperatura Curie dla pierwiastków ferromagnetycznych.", nullptr,
+     "TempCurButton", "Koloruje ferromagnetyki według:\ntemperatury Curie."},
+    {8, "GroupBox9", "Pierwszy stopień [eV]:", {24, 22}, "PotJon1Lab", Kind::Label, "PotJon1", {136, 20, 60, 16},
+     "Energia potrzebna do oderwania pierwszego elektronu\nod atomu danego pierwiastka.", nullptr,
+     "PotJon1Button", "Koloruje pierwiastki według:\nenergii pierwszej jonizacji."},
+    {8, "GroupBox9", "Drugi stopień [eV]:", {24, 46}, "PotJon2Lab", Kind::Label, "PotJon2", {136, 44, 60, 16},
+     "Energia potrzebna do oderwania drugiego z kolei elektronu\nod atomu danego pierwiastka.", nullptr,
+     "PotJon2Button", "Koloruje pierwiastki według:\nenergii drugiej jonizacji."},
+    {8, "GroupBox9", "Trzeci stopień [eV]:", {284, 22}, "PotJon3Lab", Kind::Label, "PotJon3", {400, 20, 60, 16},
+     "Energia potrzebna do oderwania trzeciego z kolei elektronu\nod atomu danego pierwiastka.", nullptr,
+     "PotJon3Button", "Koloruje pierwiastki według:\nenergii trzeciej jonizacji."},
+    {8, "GroupBox9", "Czwarty stopień [eV]:", {284, 46}, "PotJon4Lab", Kind::Label, "PotJon4", {400, 44, 60, 16},
+     "Energia potrzebna do oderwania czwartego z kolei elektronu\nod atomu danego pierwiastka.", nullptr,
+     "PotJon4Button", "Koloruje pierwiastki według:\nenergii czwartej jonizacji."},
+    {9, "GroupBox1", "Ziemia [proc. wag.]:", {20, 16}, "ZawZiemiaRichEdit", Kind::Rich, "ZawZiemia", {190, 13, 70, 19},
+     "Pokazuje trzynaście najbardziej rozpowszechnionych\nw kuli ziemskiej pierwiastków.", nullptr,
+     "ZawZiemiaButton", "Koloruje pierwiastki według:\nrozpowszechnienia w kuli ziemskiej."},
+    {9, "GroupBox1", "Skorupa ziem. [proc.wag.]:", {20, 36}, "ZawSkorZiemRichEdit", Kind::Rich, "ZawSkorZiem", {190, 33, 70, 19},
+     "Pokazuje dwanaście najbardziej rozpowszechnionych\nw skorupie ziemskiej pierwiastków.", nullptr,
+     "ZawSkorZiemButton", "Koloruje pierwiastki według:\nrozpowszechnienia w skorupie ziemskiej."},
+    {9, "GroupBox1", "Ocean [w 1000 kg wody morskiej]:", {20, 56}, "ZawOceanRichEdit", Kind::Rich, "ZawOcean", {190, 53, 70, 19},
+     "Pokazuje piętnaście najbardziej rozpowszechnionych\nw oceanie pierwiastków.", nullptr,
+     "ZawOceanButton", "Koloruje pierwiastki według:\nrozpowszechnienia w oceanie."},
+    {9, "GroupBox1", " Wszechświat [proc. wag.]:", {280, 16}, "ZawUkladRichEdit", Kind::Rich, "ZawUklad", {444, 13, 82, 19},
+     "Pokazuje piętnaście najbardziej rozpowszechnionych\nwe Wszechświecie pierwiastków.", nullptr,
+     "ZawUkladButton", "Koloruje pierwiastki według:\nrozpowszechnienia we Wszechświecie."},
+    {9, "GroupBox1", "Organizm człowieka [proc. wag.]:", {280, 36}, "ZawCzlowRichEdit", Kind::Rich, "ZawCzlow", {444, 33, 82, 19},
+     "Pokazuje pierwszych piętnaście pierwiastków występujących\nw największej ilości w organiźmie człowieka.", nullptr,
+     "ZawCzlowButton", "Koloruje pierwiastki według:\nwystępowania w organiźmie człowieka."},
+    {10, "GroupBox3", "Znane:", {20, 22}, "LiczIzotopLab", Kind::Label, "LiczIzotop", {60, 20, 34, 16},
+     "Liczba znanych (sztucznych i naturalnych) izotopów pierwiastka.", nullptr,
+     "LiczIzotopButton", "Koloruje pierwiastki według:\nliczby znanych izotopów."},
+    {10, "GroupBox3", "Trwałe:", {20, 46}, "LiczTrIzotopLab", Kind::Label, "LiczTrIzotop", {60, 44, 34, 16},
+     "Liczba trwałych izotopów pierwiastka.\nBrak oznacza, że wszystkie izotopy danego\npierwiastka są nietrwałe (promieniotwórcze).\nUwaga!\nZa trwałe uznaje się izotopy o czasie połowicznego\nrozpadu większym od 1 mld lat.", nullptr,
+     "LiczTrIzotopButton", "Koloruje pierwiastki według:\nliczby trwałych izotopów."},
+    {10, "IzotopyGroupBox", nullptr, {0, 0}, "IzotopyRichEdit", Kind::RichList, "Izotopy", {6, 14, 416, 56},
+     kIsotopesHint, nullptr, nullptr, nullptr},
+    {11, "GroupBox2", nullptr, {0, 0}, "MineralyRichEdit", Kind::RichList, "Mineraly", {6, 14, 520, 56},
+     "", nullptr, nullptr, nullptr},
+};
+
+constexpr int kButtonSize = 11, kButtonOffset = 14;
+constexpr QSize kRichCaptionSize{120, 16};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+void setColourAndFont(QWidget *w, const QFont &font)
+{
+    w->setFont(font);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour(SystemColour::WindowText));
+    w->setPalette(palette);
+}
+
+QFont captionFont()
+{
+    return pixelFont(QStringLiteral("Arial"), 11);
+}
+
+QWidget *makePage(int number)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet%1").arg(number));
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, colour(clSilver));
+    page->setPalette(palette);
+    setColourAndFont(page, captionFont());
+    return page;
+}
+
+QGroupBox *makeGroup(const Group &g, QWidget *page)
+{
+    auto *box = new QGroupBox(text(g.title), page);
+    box->setObjectName(QLatin1StringView(g.name));
+    box->setGeometry(g.place);
+    if (QStyle *classic = classicStyle())
+        box->setStyle(classic);
+    if (g.hint)
+        box->setToolTip(text(g.hint));
+    return box;
+}
+
+// The caption is named after its value: "PromAtomLabText" for "PromAtomLab"
+// and "KonfElektrLabText" for "KonfElektrRichEdit".
+void makeCaption(const Row &row, QWidget *parent)
+{
+    const QString value = text(row.value);
+    const QString stem = value.left(value.size() - (value.endsWith(u"Lab") ? 3 : 8));
+    const QString caption = text(row.caption);
+    QWidget *shown;
+    if (caption.startsWith(u"{\\rtf")) {
+        auto *rich = new RichTextView(parent);
+        rich->setFont(captionFont());
+        rich->setContextMenuPolicy(Qt::PreventContextMenu);
+        rich->load(caption);
+        rich->setGeometry(QRect(row.captionAt, kRichCaptionSize));
+        shown = rich;
+    } else {
+        auto *label = new QLabel(caption, parent);
+        setColourAndFont(label, captionFont());
+        label->move(row.captionAt);
+        label->adjustSize();
+        shown = label;
+    }
+    shown->setObjectName(stem + QLatin1StringView("LabText"));
+    shown->setToolTip(text(row.hint));
+}
+
+QWidget *makeValue(const Row &row, QWidget *parent)
+{
+    QWidget *value;
+    if (row.kind == Kind::Rich || row.kind == Kind::RichList) {
+        auto *rich = new RichTextView(parent);
+        rich->setFont(captionFont());
+        rich->setContextMenuPolicy(Qt::PreventContextMenu); // a value, not an editor
+        if (row.kind == Kind::RichList) {
+            rich->setCentred(true);
+            rich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        }
+        value = rich;
+    } else {
+        auto *label = new QLabel(parent);
+        setColourAndFont(label, pixelFont(QStringLiteral("Arial"), row.kind == Kind::Symbol ? 48 : 13, true));
+        label->setAlignment((row.kind == Kind::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        value = label;
+    }
+    value->setObjectName(text(row.value));
+    value->setGeometry(row.valueAt);
+    value->setToolTip(text(row.valueHint ? row.valueHint : row.hint));
+    return value;
+}
+
+QPushButton *makeViewButton(const Row &row, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(text(row.button));
+    const int left = row.buttonLeft >= 0 ? row.buttonLeft : row.captionAt.x() - kButtonOffset;
+    button->setGeometry(left, row.captionAt.y() + 1, kButtonSize, kButtonSize);
+    button->setCursor(Qt::PointingHandCursor);
+    if (QStyle *classic = classicStyle())
+        button->setStyle(classic);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setToolTip(text(row.buttonHint));
+    return button;
+}
+
+// The record member a value shows; null for the three that follow every
+// element (symbol, atomic number, magnetic type).
+QString ElementRecord::*memberOf(const char *field)
+{
+    if (!field)
+        return nullptr;
+    if (qstrcmp(field, "Nazwa") == 0)
+        return &ElementRecord::Nazwa;
+    for (const TextField &f : kStoredTextFields)
+        if (qstrcmp(field, f.name) == 0)
+            return f.member;
+    return nullptr;
+}
+
+} // namespace
+
+QStyle *classicStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        if (style)
+            style->setParent(qApp);
+    }
+    return style;
+}
+
+QString DetailsPages::wrapped(const QString &value)
+{
+    return QLatin1StringView("{\\rtf1\\b\\fs20 ") + value + QLatin1StringView("\\par }");
+}
+
+DetailsPages::DetailsPages(QWidget *panel) : QObject(panel), m_pages(new TPageControl(panel))
+{
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(88, 2, 532, 107);
+    m_pages->setFont(pixelFont(QStringLiteral("Arial"), 11, true));
+    m_movementPassers.push_back(m_pages);
+
+    std::array<QWidget *, kPages> pages{};
+    for (int i = 0; i < kPages; ++i) {
+        pages[i] = makePage(i + 1);
+        m_pages->addPage(pages[i], text(kCaptions[i]));
+        if (i < 7)
+            m_movementPassers.push_back(pages[i]);
+    }
+
+    QHash<QByteArray, QGroupBox *> groups;
+    for (const Group &g : kGroups) {
+        QGroupBox *box = makeGroup(g, pages[g.page - 1]);
+        groups.insert(g.name, box);
+        if (g.page >= 8)
+            m_movementPassers.push_back(box);
+    }
+
+    for (const Row &row : kRows) {
+        QWidget *parent = row.group ? groups.value(row.group) : pages[row.page - 1];
+        Q_ASSERT(parent);
+        if (row.caption)
+            makeCaption(row, parent);
+        QWidget *value = makeValue(row, parent);
+        if (QString ElementRecord::*member = memberOf(row.field))
+            m_values[row.page - 1].push_back({member, qobject_cast<QLabel *>(value), qobject_cast<RichTextView *>(value)});
+        else if (value->objectName() == u"SymbolLab")
+            m_symbol = qobject_cast<QLabel *>(value);
+        else if (value->objectName() == u"LiczAtomLab")
+            m_number = qobject_cast<QLabel *>(value);
+        else
+            m_magnetic = qobject_cast<QLabel *>(value);
+        if (value->objectName() == u"MineralyRichEdit")
+            m_movementPassers.push_back(value);
+        if (row.button) {
+            QPushButton *button = makeViewButton(row, parent);
+            connect(button, &QPushButton::clicked, this,
+                    [this, button, handler = button->objectName() + QLatin1StringView("Click")] {
+                        emit viewButtonClicked(handler, button);
+                    });
+        }
+    }
+}
+
+int DetailsPages::currentPage() const
+{
+    return m_pages->currentIndex();
+}
+
+void DetailsPages::fillPage(int page, const ElementRecord &element)
+{
+    for (const BoundValue &value : m_values.at(page)) {
+        const QString &shown = element.*value.member;
+        if (value.label)
+            value.label->setText(shown);
+        else
+            value.rich->load(wrapped(shown));
+    }
+}
+
+void DetailsPages::setIdentity(const QString &symbol, const QString &number, const QString &magneticType)
+{
+    m_symbol->setText(symbol);
+    m_number->setText(number);
+    m_magnetic->setText(magneticType);
+}
+
+std::vector<QWidget *> DetailsPages::movementPassers() const
+{
+    return m_movementPassers;
+}
+
+// The main window's handlers of the details panel.
+
+void TOknoGlowne::Wyrzuc(const ElementRecord &element)
+{
+    if (element.Nazwa == m_lastShownName && !m_pinned)
+        return;
+    m_lastShownName = element.Nazwa;
+    m_details->fillPage(m_details->currentPage(), element);
+    if (element.Symbol != u"Dummy")
+        m_details->setIdentity(element.Symbol, QString::number(element.Numer),
+                               magneticType(element, [this](QStringView text) { return StringToFloat(text); }));
+    else
+        m_details->setIdentity({}, {}, {});
+}
+
+void TOknoGlowne::PageControl1Change()
+{
+    PlayPage();
+    if (!m_pinned)
+        ResetBitBtnClick();
+    else
+        Wyrzuc(m_catalogue.element(m_pinnedNumber));
+}
+
+void TOknoGlowne::PageControl1DrawTab(QPainter &painter, int index, const QRect &face)
+{
+    const TPageControl &pages = *m_details->pageControl();
+    painter.fillRect(face, colour(clSilver));
+    painter.setFont(pages.font());
+    painter.setPen(colour(SystemColour::WindowText));
+    painter.drawText(face.adjusted(5, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, pages.tabText(index));
+}
+
+void TOknoGlowne::ViewButtonClick(const QString &handlerName, QAbstractButton *button)
+{
+    PlayClick();
+    emit viewRequested(handlerName, button);
+}
+
+} // namespace tablicznik

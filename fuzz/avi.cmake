@@ -1,0 +1,2 @@
+# The atom animation's AVI reader (prefs/).
+fuzz_target(avi ${ROOT}/prefs/avireader.cpp)

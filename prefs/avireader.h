@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+namespace tablicznik {
+
+// A silent animation read from an uncompressed 8-bit AVI file.
+struct AviAnimation {
+    QSize frameSize;
+    quint32 microSecondsPerFrame = 0;
+    QList<QImage> frames; // Format_Indexed8, the file's palette as the colour table, top row first
+    QString error;        // empty when the file was read
+
+    bool isValid() const { return error.isEmpty() && !frames.isEmpty(); }
+};
+
+// Reads a whole AVI file: the RIFF chunks, the main header 'avih', the video
+// stream's 'strh' and 'strf' (BITMAPINFOHEADER and palette) and the frame
+// chunks of 'movi' ('NNdb' or 'NNdc', also inside 'rec ' lists). An empty
+// frame chunk repeats the frame before it. Only uncompressed pictures of 8
+// bits per pixel are taken. A file the reader does not take gives no frames
+// and an error that names the fault and where it is; every size in the file
+// is checked before it is used.
+AviAnimation readAvi(QByteArrayView bytes);
+
+} // namespace tablicznik

@@ -1,0 +1,249 @@
+#include "optionsmenu.h"
+
+#include "app/toknoglowne.h"
+#include "prefs/animationview.h"
+#include "windows/auxiliarywindows.h"
+#include "windows/toautorzeform.h"
+#include "windows/toprogramie.h"
+#include "windows/tpomocform.h"
+#include "windows/tprzedrostkiform.h"
+#include "windows/tstaleform.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace tablicznik {
+
+namespace {
+
+QIcon menuIcon(int index) { return QIcon(QStringLiteral(":/pictures/menu%1.png").arg(index)); }
+
+QString onOff(bool on, const char *feature)
+{
+    return QString::fromUtf8(on ? "Wyłącz " : "Włącz ") + QString::fromUtf8(feature);
+}
+
+} // namespace
+
+const QStringList ExternalTools::kCalculators = {
+    QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+    QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc"),
+};
+
+const QStringList ExternalTools::kTextEditors = {
+    QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"), QStringLiteral("kwrite"),
+    QStringLiteral("mousepad"), QStringLiteral("pluma"), QStringLiteral("xed"), QStringLiteral("featherpad"),
+    QStringLiteral("leafpad"),
+};
+
+QString ExternalTools::firstFound(const QStringList &candidates)
+{
+    for (const QString &name : candidates)
+        if (QString path = QStandardPaths::findExecutable(name); !path.isEmpty())
+            return path;
+    return QString();
+}
+
+QString ExternalTools::calculator()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("calc.exe");
+#else
+    return firstFound(kCalculators);
+#endif
+}
+
+QString ExternalTools::textEditor()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("notepad.exe");
+#else
+    return firstFound(kTextEditors);
+#endif
+}
+
+OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
+    : QObject(&window), m_window(window), m_windows(windows),
+      m_start([](const QString &program) { QProcess::startDetached(program, {}); })
+{
+    createActions();
+    createMenu();
+}
+
+OptionsMenu::~OptionsMenu() { delete m_menu; }
+
+// The actions belong to the main window: their shortcuts work while it is active.
+void OptionsMenu::createActions()
+{
+    struct ActionRow {
+        QAction *OptionsMenu::*action;
+        const char *name, *caption;
+        QKeySequence shortcut;
+        void (OptionsMenu::*execute)();
+    };
+    const ActionRow rows[] = {
+        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc ...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
+        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne ...", QKeySequence(Qt::CTRL | Qt::Key_S),
+         &OptionsMenu::StaleActionExecute},
+        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki ...", QKeySequence(Qt::CTRL | Qt::Key_P),
+         &OptionsMenu::PrzedrostkiActionExecute},
+    };
+    for (const auto &row : rows) {
+        auto *action = new QAction(QString::fromUtf8(row.caption), &m_window);
+        action->setObjectName(QLatin1StringView(row.name));
+        action->setShortcut(row.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_window.addAction(action);
+        connect(action, &QAction::triggered, this, row.execute);
+        this->*row.action = action;
+    }
+}
+
+void OptionsMenu::createMenu()
+{
+    m_menu = new QMenu; // a popup of its own, deleted with this object
+    m_menu->setObjectName(QStringLiteral("SetupPopupMenu"));
+    m_menu->setFont(m_window.font());
+    connect(m_menu, &QMenu::aboutToShow, this, &OptionsMenu::SetupPopupMenuPopup);
+
+    auto item = [this](QMenu *menu, const char *name, const QString &caption, int icon, void (OptionsMenu::*click)()) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QLatin1StringView(name));
+        if (icon >= 0)
+            a->setIcon(menuIcon(icon));
+        connect(a, &QAction::triggered, this, click);
+        return a;
+    };
+    // An item bound to an action shows the action's caption and shortcut and
+    // runs it; the shortcut itself belongs to the action.
+    auto bound = [this](const char *name, QAction *action, int icon) {
+        QAction *a = m_menu->addAction(menuIcon(icon), action->text());
+        a->setObjectName(QLatin1StringView(name));
+        a->setShortcut(action->shortcut());
+        a->setShortcutContext(Qt::WidgetShortcut);
+        connect(a, &QAction::triggered, action, &QAction::trigger);
+        return a;
+    };
+
+    QMenu *tools = m_menu->addMenu(menuIcon(1), QStringLiteral("Narzędzia"));
+    tools->setObjectName(QStringLiteral("Narzdzia1"));
+    tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
+    item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
+    item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
+    bound("Staefiz1", m_stale, 9);
+    bound("Przedr1", m_przedrostki, 8);
+    m_menu->addSeparator();
+    m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
+    m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
+    m_hints = item(m_menu, "Wyczdymki1", QString(), 6, &OptionsMenu::Wyczdymki1Click);
+    m_clock = item(m_menu, "Wyczzegar1", QString(), 0, &OptionsMenu::Wyczzegar1Click);
+    m_menu->addSeparator();
+    bound("Pomocy1", m_pomoc, 5);
+    m_menu->addSeparator();
+    item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
+    item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
+    SetupPopupMenuPopup();
+}
+
+void OptionsMenu::popup(const QPoint &globalPos) { m_menu->popup(globalPos); }
+
+void OptionsMenu::SpeedButton2Click()
+{
+    m_window.PlayClick();
+    popup(QCursor::pos());
+}
+
+void OptionsMenu::SetupPopupMenuPopup()
+{
+    m_sounds->setText(onOff(m_window.SoundsReady() && m_window.PlaySounds(), "dźwięki"));
+    m_clock->setText(onOff(m_window.ShowTime(), "zegar"));
+    m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
+    m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
+}
+
+void OptionsMenu::Kalkurator1Click()
+{
+    m_window.PlayOver();
+    if (const QString program = ExternalTools::calculator(); !program.isEmpty() && m_start)
+        m_start(program);
+}
+
+void OptionsMenu::Notatnik1Click()
+{
+    m_window.PlayOver();
+    if (const QString program = ExternalTools::textEditor(); !program.isEmpty() && m_start)
+        m_start(program);
+}
+
+void OptionsMenu::StaleActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.show(new TStaleForm(m_windows.cues()));
+}
+
+void OptionsMenu::PrzedrostkiActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.show(new TPrzedrostkiForm(m_windows.cues()));
+}
+
+void OptionsMenu::PomocActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.show(new TPomocForm(m_windows.cues()));
+}
+
+void OptionsMenu::OProgramie1Click()
+{
+    m_window.PlayOver();
+    m_windows.show(new TOprogramie(m_windows));
+}
+
+void OptionsMenu::Oautorze1Click()
+{
+    m_window.PlayOver();
+    m_windows.show(new TOautorzeForm(m_windows));
+}
+
+// The new state is the opposite of what the animation does now.
+void OptionsMenu::Wyczanimacj1Click()
+{
+    m_window.PlayOver();
+    const bool on = !m_window.Animate1()->isActive();
+    m_window.setShowAVI(on); // starts or stops it
+    m_animation->setText(onOff(on, "animację"));
+}
+
+// Only the preference flips; the caption follows at the next opening.
+void OptionsMenu::Wyczd1Click()
+{
+    m_window.PlayOver();
+    m_window.setPlaySounds(!m_window.PlaySounds());
+}
+
+void OptionsMenu::Wyczdymki1Click()
+{
+    m_window.PlayOver();
+    const bool on = !m_window.ShowHelp();
+    m_window.setShowHelp(on); // every window's tooltips
+    m_hints->setText(onOff(on, "dymki"));
+}
+
+// Shows or hides the date and the clock at once; the clock's timer is left alone.
+void OptionsMenu::Wyczzegar1Click()
+{
+    m_window.PlayOver();
+    const bool on = !m_window.property("ClockVisible").toBool();
+    m_window.setProperty("ClockVisible", on);
+    for (const char *name : {"WitamyLab1", "WitamyLab2"})
+        if (auto *label = m_window.findChild<QLabel *>(QLatin1StringView(name)))
+            label->setVisible(on);
+    m_window.setShowTime(on);
+    m_clock->setText(onOff(on, "zegar"));
+}
+
+} // namespace tablicznik

@@ -1,0 +1,213 @@
+#include "settings.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QVariant>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tablicznik {
+namespace {
+
+using settings::kValues;
+enum ValueIndex { Showed, PlaySounds, ShowTime, ShowAVI, ShowHelp, ValueCount };
+static_assert(std::size(kValues) == ValueCount);
+
+struct Assignment {
+    const char *name;
+    int value;
+};
+
+// A stored value as a 32-bit integer (signed or unsigned, as the registry's
+// DWORD); anything else counts as missing.
+std::optional<qint64> integerValue(const QVariant &value)
+{
+    bool ok = false;
+    qint64 number = 0;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        number = value.toLongLong(&ok);
+        break;
+    case QMetaType::QString:
+        number = value.toString().trimmed().toLongLong(&ok, 10);
+        break;
+    case QMetaType::QByteArray:
+        number = value.toByteArray().trimmed().toLongLong(&ok, 10);
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!ok || number < INT32_MIN || number > qint64(UINT32_MAX))
+        return std::nullopt;
+    return number;
+}
+
+QString describe(QSettings::Status status)
+{
+    return status == QSettings::FormatError ? QStringLiteral("nieczytelna zawartość")
+                                            : QStringLiteral("brak dostępu");
+}
+
+// QSettings writes through a temporary file and a rename, which would also
+// replace a file that was made read-only on purpose; such a file is left
+// alone even when the user could replace it.
+bool mayWrite(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return true; // the registry, or a file QSettings creates with its folders
+    if (!info.isFile() || !info.isWritable())
+        return false;
+    return info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+}
+
+// One opening of the store, with its failures reported once.
+class Store {
+public:
+    Store()
+        : m_settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(settings::kOrganisation),
+                     QString::fromLatin1(settings::kApplication))
+    {
+        m_settings.setFallbacksEnabled(false); // the user's own store only
+        m_settings.setAtomicSyncRequired(true);
+        // QSettings parses a file's sections when they are first read; all
+        // of them are read here, so that a fault anywhere in the file shows
+        // now and not only when the file is written.
+        m_settings.allKeys();
+        m_settings.beginGroup(QString::fromLatin1(settings::kGroup));
+        for (int i = 0; i < ValueCount; ++i)
+            m_stored[i] = integerValue(m_settings.value(QLatin1StringView(kValues[i].name)));
+        m_readStatus = m_settings.status();
+    }
+
+    QSettings::Status readStatus() const { return m_readStatus; }
+    QString fileName() const { return m_settings.fileName(); }
+
+    // The stored values; a missing or non-integer one is empty.
+    const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
+
+    // Writes the values in their order and makes them durable.
+    bool write(const std::vector<Assignment> &values)
+    {
+        if (values.empty())
+            return true;
+        if (!mayWrite(fileName())) {
+            reportUnwritable(QSettings::AccessError);
+            return false;
+        }
+        for (const Assignment &a : values)
+            m_settings.setValue(QLatin1StringView(a.name), a.value);
+        m_settings.sync();
+        if (m_settings.status() != QSettings::NoError) {
+            reportUnwritable(m_settings.status());
+            return false;
+        }
+        return true;
+    }
+
+    void reportUnreadable() const
+    {
+        qWarning().noquote() << QStringLiteral("Tablicznik: nie można odczytać ustawień z %1 (%2); "
+                                               "przyjęto ustawienia domyślne.")
+                                    .arg(fileName(), describe(m_readStatus));
+    }
+
+    void reportUnwritable(QSettings::Status status)
+    {
+        if (std::exchange(m_writeReported, true))
+            return;
+        qWarning().noquote()
+            << QStringLiteral("Tablicznik: nie można zapisać ustawień w %1 (%2).").arg(fileName(), describe(status));
+    }
+
+private:
+    QSettings m_settings;
+    std::array<std::optional<qint64>, ValueCount> m_stored;
+    QSettings::Status m_readStatus = QSettings::NoError;
+    bool m_writeReported = false;
+};
+
+} // namespace
+
+namespace settings {
+
+QString location() { return Store().fileName(); }
+
+} // namespace settings
+
+bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWindow)
+{
+    Store store;
+    if (store.readStatus() != QSettings::NoError) {
+        // Whether this is the first run is unknown, and nothing can be
+        // recorded: the about window is not shown.
+        store.reportUnreadable();
+        flags = Preferences::defaults();
+        return false;
+    }
+
+    const auto &stored = store.stored();
+    std::vector<Assignment> missing;
+    for (int i = 0; i < ValueCount; ++i)
+        if (!stored[i])
+            missing.push_back({kValues[i].name, kValues[i].defaultValue});
+    bool ok = store.write(missing);
+
+    const auto isSet = [&](ValueIndex i) { return stored[i].value_or(kValues[i].defaultValue) != 0; };
+    flags.PlaySounds = isSet(PlaySounds);
+    flags.ShowTime = isSet(ShowTime);
+    flags.ShowAVI = isSet(ShowAVI);
+    flags.ShowHelp = isSet(ShowHelp);
+
+    if (!isSet(Showed)) {
+        if (showAboutWindow)
+            showAboutWindow();
+        ok = store.write({{kValues[Showed].name, 1}}) && ok;
+    }
+    return ok;
+}
+
+bool ZapiszRejestr(const Preferences &flags)
+{
+    auto store = std::make_unique<Store>();
+    if (store->readStatus() == QSettings::FormatError) {
+        // A garbage file: start a clean one, which then holds the defaults
+        // and the flags of this run. (When the file was read before in this
+        // run and has not changed, QSettings reuses what it parsed then,
+        // reports no error and writes a clean file by itself.)
+        const QString fileName = store->fileName();
+        store.reset();
+        if (!QFile::remove(fileName)) {
+            qWarning().noquote() << QStringLiteral("Tablicznik: nie można zastąpić nieczytelnego pliku ustawień %1.")
+                                        .arg(fileName);
+            return false;
+        }
+        store = std::make_unique<Store>();
+    }
+    if (store->readStatus() != QSettings::NoError) {
+        store->reportUnwritable(store->readStatus());
+        return false;
+    }
+
+    const auto &stored = store->stored();
+    std::vector<Assignment> values;
+    if (!stored[Showed])
+        values.push_back({kValues[Showed].name, kValues[Showed].defaultValue});
+    values.push_back({kValues[PlaySounds].name, flags.PlaySounds ? 1 : 0});
+    values.push_back({kValues[ShowTime].name, flags.ShowTime ? 1 : 0});
+    values.push_back({kValues[ShowAVI].name, flags.ShowAVI ? 1 : 0});
+    values.push_back({kValues[ShowHelp].name, flags.ShowHelp ? 1 : 0});
+    return store->write(values);
+}
+
+} // namespace tablicznik

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace tablicznik {
+
+// The four preferences as run-time flags. They stay false until the
+// settings are read.
+struct Preferences {
+    bool PlaySounds = false;
+    bool ShowTime = false;
+    bool ShowAVI = false;
+    bool ShowHelp = false;
+
+    static Preferences defaults() { return {true, true, true, true}; }
+    friend bool operator==(const Preferences &, const Preferences &) = default;
+};
+
+// The stored settings: the user's own native store QSettings("Lumera",
+// "Tablicznik"), group "2.00", five integer values, 1 for true and 0 for
+// false. A value that is missing or is not an integer gets its default.
+//
+// A store that cannot be read gives the defaults and is not written; one that
+// cannot be written leaves the flags as they are. Both are reported on
+// standard error, and a write never leaves a half-written file. A store whose
+// file is garbage is replaced by a clean one when the settings are stored.
+namespace settings {
+
+inline constexpr char kOrganisation[] = "Lumera";
+inline constexpr char kApplication[] = "Tablicznik";
+inline constexpr char kGroup[] = "2.00";
+
+// The five values in the order their defaults are written.
+struct StoredValue {
+    const char *name;
+    int defaultValue;
+};
+inline constexpr StoredValue kValues[] = {
+    {"Showed", 0}, {"PlaySounds", 1}, {"ShowTime", 1}, {"ShowAVI", 1}, {"ShowHelp", 1},
+};
+
+// The file (or registry key) the store lives in.
+QString location();
+
+} // namespace settings
+
+// Reads the four flags. When "Showed" is 0, runs `showAboutWindow` (which
+// shows the about window modally and returns when it is closed) and then
+// stores "Showed" = 1. Returns false when the store could not be read or
+// written; the flags are usable either way.
+bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWindow);
+
+// Stores the four flags (and the defaults of missing values). Returns false
+// when nothing could be stored; the caller closes anyway.
+bool ZapiszRejestr(const Preferences &flags);
+
+} // namespace tablicznik

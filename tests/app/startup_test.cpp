@@ -1,0 +1,384 @@
+#include "app/toknoglowne.h"
+#include "prefs/animationview.h"
+#include "prefs/dateclock.h"
+#include "prefs/settings.h"
+#include "prefs/soundcues.h"
+#include "testmain.h"
+#include "windows/toprogramie.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <memory>
+
+using namespace tablicznik;
+
+namespace {
+
+// Cue players that log what is asked of them; `onExit` runs when the exit
+// cue plays, to look at the world at that moment.
+struct Audio {
+    QStringList log;
+    QStringList missing;
+    std::function<void()> onExit;
+    std::function<void()> onOpen;
+};
+
+class LoggingPlayer : public CuePlayer {
+public:
+    explicit LoggingPlayer(Audio &audio) : m_audio(audio) {}
+    bool open(const QString &fileName) override
+    {
+        m_name = fileName;
+        m_audio.log << "open " + fileName;
+        if (m_audio.onOpen)
+            m_audio.onOpen();
+        return !m_audio.missing.contains(fileName);
+    }
+    bool play() override
+    {
+        m_audio.log << "play " + m_name;
+        return true;
+    }
+    bool playAndWait(int) override
+    {
+        m_audio.log << "wait " + m_name;
+        if (m_audio.onExit)
+            m_audio.onExit();
+        return true;
+    }
+    bool isPlaying() const override { return false; }
+
+private:
+    Audio &m_audio;
+    QString m_name;
+};
+
+// The store's group "2.00" as the file holds it.
+QMap<QString, QString> storedGroup()
+{
+    QSettings file(settings::location(), QSettings::IniFormat);
+    file.beginGroup("2.00");
+    QMap<QString, QString> values;
+    for (const QString &key : file.childKeys())
+        values.insert(key, file.value(key).toString());
+    return values;
+}
+
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    Audio m_audio;
+    QDateTime m_now;
+    int m_aboutShown = 0;
+    bool m_windowVisibleAtAbout = false;
+    std::unique_ptr<TOknoGlowne> m_window;
+
+    void writeStore(const QByteArray &lines)
+    {
+        const QString file = settings::location();
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("[2.00]\n" + lines);
+    }
+    WindowServices services()
+    {
+        WindowServices s([this] { return std::make_unique<LoggingPlayer>(m_audio); });
+        s.clock = [this] { return m_now; };
+        s.settingsStore = true;
+        s.firstRunAbout = [this](TOknoGlowne &) {
+            ++m_aboutShown;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (qobject_cast<TOknoGlowne *>(w) && w->isVisible())
+                    m_windowVisibleAtAbout = true;
+        };
+        return s;
+    }
+    void create() { m_window = std::make_unique<TOknoGlowne>(Catalogue::load(), services()); }
+    void showWindow()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCoreApplication::processEvents(); // what the first paint queued: the cues
+    }
+    template <typename T = QWidget>
+    T *control(const char *name)
+    {
+        return m_window->findChild<T *>(QLatin1StringView(name));
+    }
+    // One tick of `timer`, as the event loop would deliver it.
+    static void tick(QTimer *timer)
+    {
+        QTimerEvent event(timer->timerId());
+        QCoreApplication::sendEvent(timer, &event);
+    }
+    QString dateText() { return control<QLabel>("WitamyLab1")->text(); }
+    QString clockText() { return control<QLabel>("WitamyLab2")->text(); }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
+        m_audio = Audio();
+        m_now = QDateTime(QDate(2027, 1, 1), QTime(9, 5, 0));
+        m_aboutShown = 0;
+        m_windowVisibleAtAbout = false;
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_home.reset();
+    }
+
+    void firstRunShowsTheAboutWindowBeforeTheMainWindow()
+    {
+        create();
+        QCOMPARE(m_aboutShown, 1);
+        QVERIFY(!m_windowVisibleAtAbout);
+        QCOMPARE(storedGroup().value("Showed"), QStringLiteral("1"));
+        m_window.reset();
+        create(); // the second run
+        QCOMPARE(m_aboutShown, 1);
+    }
+
+    // The program's own first-run step shows the real about window, modally.
+    void theProgramsAboutWindowIsModal()
+    {
+        WindowServices program = WindowServices::program();
+        WindowServices s = services();
+        s.firstRunAbout = program.firstRunAbout;
+        QString caption;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *about = qobject_cast<TOprogramie *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            caption = about->windowTitle();
+            modal = about->isModal();
+            about->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
+        });
+        m_window = std::make_unique<TOknoGlowne>(Catalogue::load(), std::move(s));
+        QCOMPARE(caption, QStringLiteral("KTX - O programie."));
+        QVERIFY(modal);
+        QVERIFY(m_audio.log.isEmpty()); // its "OK" plays no cue: the cues are not open yet
+        QCOMPARE(storedGroup().value("Showed"), QStringLiteral("1"));
+    }
+
+    void defaultsOnAFirstRun()
+    {
+        create();
+        QCOMPARE(m_window->property("PlaySounds").toBool(), true);
+        QCOMPARE(m_window->property("ShowTime").toBool(), true);
+        QCOMPARE(m_window->property("ShowAVI").toBool(), true);
+        QCOMPARE(m_window->property("ShowHelp").toBool(), true);
+        QCOMPARE(m_window->property("ClockVisible").toBool(), true);
+        QCOMPARE(m_window->property("SoundsReady").toBool(), false); // until shown
+        QVERIFY(m_window->Animate1()->isActive());
+        QCOMPARE(m_window->Animate1()->frameCount(), 32);
+        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, Piątek"));
+        showWindow();
+        QVERIFY(control("WitamyLab1")->isVisible());
+        QVERIFY(control("WitamyLab2")->isVisible());
+        QCOMPARE(clockText(), QStringLiteral("09:05"));
+    }
+
+    // Each stored preference takes effect at creation.
+    void storedPreferencesApply_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("sounds");
+        QTest::addColumn<bool>("clock");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<bool>("hints");
+        QTest::newRow("all on") << QByteArray("PlaySounds=1\nShowTime=1\nShowAVI=1\nShowHelp=1\n") << true << true
+                                << true << true;
+        QTest::newRow("all off") << QByteArray("PlaySounds=0\nShowTime=0\nShowAVI=0\nShowHelp=0\n") << false << false
+                                 << false << false;
+        QTest::newRow("only the clock off") << QByteArray("ShowTime=0\n") << true << false << true << true;
+        QTest::newRow("2 reads as on") << QByteArray("PlaySounds=2\nShowTime=2\nShowAVI=0\nShowHelp=abc\n") << true
+                                       << true << false << true;
+    }
+    void storedPreferencesApply()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, sounds);
+        QFETCH(bool, clock);
+        QFETCH(bool, animation);
+        QFETCH(bool, hints);
+        writeStore("Showed=1\n" + stored);
+        create();
+        showWindow();
+        QCOMPARE(m_aboutShown, 0);
+        QCOMPARE(m_window->property("PlaySounds").toBool(), sounds);
+        QCOMPARE(m_window->property("ShowTime").toBool(), clock);
+        QCOMPARE(m_window->property("ClockVisible").toBool(), clock);
+        QCOMPARE(control("WitamyLab1")->isVisible(), clock);
+        QCOMPARE(control("WitamyLab2")->isVisible(), clock);
+        QCOMPARE(m_window->property("ShowAVI").toBool(), animation);
+        QCOMPARE(m_window->Animate1()->isActive(), animation);
+        QCOMPARE(m_window->property("ShowHelp").toBool(), hints);
+
+        // Tooltips: a request reaching the window's "La" label shows its hint or not.
+        QToolTip::hideText();
+        auto *la = control<QLabel>("Label21");
+        QHelpEvent ask(QEvent::ToolTip, QPoint(3, 3), la->mapToGlobal(QPoint(3, 3)));
+        QCoreApplication::sendEvent(la, &ask);
+        QCOMPARE(QToolTip::isVisible() && QToolTip::text() == QStringLiteral("Lantan"), hints);
+        QToolTip::hideText();
+
+        m_audio.log.clear();
+        m_window->PlayClick();
+        QCOMPARE(m_audio.log.contains("play KTXbutton.wav"), sounds);
+    }
+
+    // The cues open once the window is shown and painted, not before.
+    void cuesOpenAfterTheWindowIsShown()
+    {
+        create();
+        QVERIFY(m_audio.log.isEmpty());
+        PaintCounter paints;
+        m_window->installEventFilter(&paints);
+        int paintsBeforeOpening = -1;
+        m_audio.onOpen = [&] {
+            if (paintsBeforeOpening < 0)
+                paintsBeforeOpening = paints.count;
+        };
+        showWindow();
+        QVERIFY(paintsBeforeOpening > 0);
+        QCOMPARE(m_audio.log, (QStringList{"open KTXbutton.wav", "open KTXPage.wav", "open KTXOverButton.wav",
+                                           "open KTXExit.wav"}));
+        QVERIFY(m_window->property("SoundsReady").toBool());
+        m_window->hide();
+        showWindow(); // shown again: nothing reopens
+        QCOMPARE(m_audio.log.size(), 4);
+    }
+
+    void missingOverFileSilencesEveryCue()
+    {
+        m_audio.missing << "KTXOverButton.wav";
+        create();
+        showWindow();
+        QVERIFY(!m_window->property("SoundsReady").toBool());
+        QVERIFY(m_window->property("PlaySounds").toBool());
+        m_audio.log.clear();
+        m_window->PlayClick();
+        m_window->PlayPage();
+        m_window->PlayOver();
+        m_window->close();
+        QVERIFY(m_audio.log.isEmpty());
+    }
+
+    // Closing stores the settings first, then plays the exit cue, by the
+    // " Wyjdź" button and by the close box alike.
+    void closingStoresThenPlaysTheExitCue_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Wyjdź") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closingStoresThenPlaysTheExitCue()
+    {
+        QFETCH(bool, byButton);
+        writeStore("Showed=1\nPlaySounds=1\nShowTime=1\nShowAVI=1\nShowHelp=1\n");
+        create();
+        showWindow();
+        m_window->setProperty("ShowAVI", false);
+        m_window->setProperty("ShowHelp", false);
+        QMap<QString, QString> storedAtExitCue;
+        bool visibleAtExitCue = false;
+        m_audio.onExit = [&] {
+            storedAtExitCue = storedGroup();
+            visibleAtExitCue = m_window->isVisible();
+        };
+        if (byButton)
+            control<QToolButton>("SpeedButton4")->click();
+        else
+            m_window->close();
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_audio.log.filter("wait"), QStringList{"wait KTXExit.wav"});
+        QVERIFY(visibleAtExitCue); // the window stays until the cue is over
+        QCOMPARE(storedAtExitCue, (QMap<QString, QString>{{"Showed", "1"},
+                                                         {"PlaySounds", "1"},
+                                                         {"ShowTime", "1"},
+                                                         {"ShowAVI", "0"},
+                                                         {"ShowHelp", "0"}}));
+        QVERIFY(!m_window->Animate1()->isActive());
+    }
+
+    void soundsOffClosesWithoutTheCueAndStaysOff()
+    {
+        create();
+        showWindow();
+        m_window->setProperty("PlaySounds", false);
+        m_window->close();
+        QVERIFY(m_audio.log.filter("wait").isEmpty());
+        QCOMPARE(storedGroup().value("PlaySounds"), QStringLiteral("0"));
+        m_window.reset();
+        create();
+        QVERIFY(!m_window->property("PlaySounds").toBool());
+    }
+
+    // An unwritable store is reported and the window closes anyway.
+    void unwritableStoreStillCloses()
+    {
+        QVERIFY(QDir().mkpath(settings::location()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nie można odczytać ustawień"));
+        create();
+        QCOMPARE(m_aboutShown, 0);
+        QVERIFY(m_window->property("PlaySounds").toBool());
+        showWindow();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nie można zapisać ustawień"));
+        m_window->close();
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_audio.log.filter("wait"), QStringList{"wait KTXExit.wav"});
+    }
+
+    // With "ShowTime" stored as 0 the date and clock are hidden from the
+    // start, but the timer runs and keeps the hidden clock's text.
+    void hiddenClockKeepsTime()
+    {
+        writeStore("Showed=1\nShowTime=0\n");
+        m_now = QDateTime(QDate(2027, 1, 1), QTime(9, 5, 59));
+        create();
+        showWindow();
+        QVERIFY(!control("WitamyLab2")->isVisible());
+        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, Piątek"));
+        QCOMPARE(clockText(), QStringLiteral("09:05"));
+        auto *timer = control<QTimer>("Timer1");
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+        m_now = m_now.addSecs(1);
+        tick(timer);
+        QCOMPARE(clockText(), QStringLiteral("09:06"));
+        QVERIFY(!control("WitamyLab2")->isVisible());
+    }
+};
+
+TABLICZNIK_REGISTER_TEST(StartupTest)
+#include "startup_test.moc"

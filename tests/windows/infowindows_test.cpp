@@ -1,0 +1,519 @@
+#include "testmain.h"
+#include "windows/linklabel.h"
+#include "windows/toautorzeform.h"
+#include "windows/toprogramie.h"
+#include "windows/tpomocform.h"
+#include "windows/tzrodlaform.h"
+#include "windowstesthelpers.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace tablicznik;
+using namespace tablicznik::testing;
+
+namespace {
+
+// Every line of the text is one line on screen, and the whole text fits the
+// view without scrolling.
+void checkFitsUnwrapped(QPlainTextEdit *memo)
+{
+    QVERIFY(memo->isVisible());
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+        QVERIFY2(block.layout()->lineCount() == 1, qPrintable(QStringLiteral("wraps: ") + block.text()));
+    QTextCursor end(memo->document());
+    end.movePosition(QTextCursor::End);
+    QVERIFY(memo->cursorRect(end).bottom() < memo->viewport()->height());
+    QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+void checkFixedFrame(QWidget *window, QSize client, bool minimise)
+{
+    QCOMPARE(window->size(), client);
+    QCOMPARE(window->minimumSize(), client);
+    QCOMPARE(window->maximumSize(), client);
+    const auto flags = window->windowFlags();
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), minimise);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    // Centred on its screen, within the width of a frame.
+    const QPoint offCentre = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 6, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+void checkFont(QWidget *w, int pixels, bool bold)
+{
+    QVERIFY(w);
+    QCOMPARE(w->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(w->font().pixelSize(), pixels);
+    QCOMPARE(w->font().bold(), bold);
+}
+
+const QColor kRed(0xFF, 0, 0);
+const QColor kWindowText(0, 0, 0);
+
+} // namespace
+
+// The help, about, author and sources windows.
+class InfoWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpWindowLayout()
+    {
+        WindowsFixture f;
+        TPomocForm help(f.cues);
+        help.show();
+        QCOMPARE(help.windowTitle(), QStringLiteral("KTX - Pomoc"));
+        checkFixedFrame(&help, {373, 340}, true);
+        QVERIFY(help.windowFlags().testFlag(Qt::Window)); // its own top-level window, no owner
+        QVERIFY(!help.parentWidget());
+
+        auto *memo = child<QPlainTextEdit>(&help, "PomocMemo");
+        QVERIFY(memo);
+        QCOMPARE(memo->geometry(), help.rect());
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(memo->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+        checkFont(memo, 11, false);
+        checkFitsUnwrapped(memo);
+    }
+
+    // 23 lines, four sections of a heading and points, one empty line
+    // between sections and one at the end.
+    void helpTextStructure()
+    {
+        WindowsFixture f;
+        TPomocForm help(f.cues);
+        const QStringList lines = child<QPlainTextEdit>(&help, "PomocMemo")->toPlainText().split(u'\n');
+        QCOMPARE(lines.size(), 23);
+        QVERIFY(lines.last().isEmpty());
+
+        struct Section {
+            QString heading;
+            QStringList points; // continuation lines joined on
+        };
+        QList<Section> sections;
+        bool afterBlank = true;
+        for (int i = 0; i < lines.size() - 1; ++i) {
+            const QString &line = lines[i];
+            if (line.isEmpty()) {
+                QVERIFY2(!afterBlank, "two empty lines in a row");
+                afterBlank = true;
+                continue;
+            }
+            if (afterBlank) {
+                QVERIFY2(!line.startsWith(u' '), qPrintable(line));
+                sections.append({line, {}});
+            } else if (line.startsWith(QStringLiteral("     - "))) {
+                sections.last().points << line.mid(7);
+            } else {
+                QVERIFY2(line.startsWith(QStringLiteral("        ")) && line.at(8) != u' ', qPrintable(line));
+                QVERIFY2(!sections.last().points.isEmpty(), "a continuation before any point");
+                sections.last().points.last() += u' ' + line.mid(8);
+            }
+            afterBlank = false;
+        }
+        QCOMPARE(sections.size(), 4);
+        const QString headings[] = {
+            QStringLiteral("Uzyskiwanie informacji o wielu pierwiastkach:"),
+            QStringLiteral("Uzyskiwanie wielu informacji o pojedynczym pierwiastku:"),
+            QStringLiteral("Uzyskiwanie opisu pierwiastka:"),
+            QStringLiteral("Dodatkowo:"),
+        };
+        const int pointCounts[] = {2, 4, 1, 2};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(sections[i].heading, headings[i]);
+            QCOMPARE(sections[i].points.size(), pointCounts[i]);
+        }
+        // Stressed words in capitals: the mouse buttons, the button names,
+        // the functions behind "Opcje".
+        const QString text = lines.join(u'\n');
+        for (const char *word : {"PRAWYM", "LEWYM", "CZYŚĆ", "OPCJE", "POMOC", "KALKULATOR", "NOTATNIK",
+                                 "STAŁE FIZYCZNE", "PRZEDROSTKI", "O PROGRAMIE", "O AUTORZE"})
+            QVERIFY2(text.contains(QString::fromUtf8(word)), word);
+        QVERIFY(sections[1].points.join(u' ').contains(QStringLiteral("PRAWYM")));
+        QVERIFY(sections[1].points.last().contains(QStringLiteral("CZYŚĆ")));
+        QVERIFY(sections[2].points.first().contains(QStringLiteral("LEWYM")));
+    }
+
+    // Any closing of the help window plays the exit cue, once.
+    void helpClosing_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("close box, modal") << 2;
+    }
+    void helpClosing()
+    {
+        QFETCH(int, how);
+        WindowsFixture f;
+        if (how == 2) {
+            TPomocForm help(f.cues);
+            duringModal([&] { help.exec(); }, [&](QWidget *modal) {
+                QCOMPARE(modal, &help);
+                QVERIFY(f.log.played.isEmpty());
+                modal->close();
+            });
+            QVERIFY(help.isHidden());
+        } else {
+            auto *help = f.windows.show(new TPomocForm(f.cues));
+            QVERIFY(QTest::qWaitForWindowExposed(help));
+            if (how == 0)
+                help->close();
+            else
+                QTest::keyClick(help, Qt::Key_Escape);
+            QVERIFY(help->isHidden());
+            QCOMPARE(f.windows.windows<TPomocForm>(), QList<TPomocForm *>{help}); // kept, not destroyed
+        }
+        QCOMPARE(f.log.played, QStringList{kExit});
+    }
+
+    void aboutWindowLayout()
+    {
+        WindowsFixture f;
+        TOprogramie about(f.windows);
+        about.show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("KTX - O programie."));
+        checkFixedFrame(&about, {349, 329}, true);
+
+        auto *name = child<QLabel>(&about, "ProductName");
+        QCOMPARE(name->text(), QStringLiteral("Tablicznik wersja 2.01"));
+        checkFont(name, 16, true);
+        QVERIFY(name->wordWrap());
+        QVERIFY(name->alignment() & Qt::AlignHCenter);
+        auto *logo = child<QLabel>(&about, "ProgramIcon");
+        QCOMPARE(logo->size(), QSize(148, 67));
+        QVERIFY(!logo->pixmap().isNull());
+        // The logo sits in the top band, right of the name; the band is 73 high.
+        QVERIFY(logo->mapTo(&about, QPoint(0, 0)).x() > name->mapTo(&about, QPoint(name->width(), 0)).x());
+        QCOMPARE(logo->parentWidget()->height(), 73);
+
+        checkFont(child<QLabel>(&about, "Comments"), 9, false);
+        QVERIFY(child<QLabel>(&about, "Comments")->wordWrap());
+        QVERIFY(child<QLabel>(&about, "Comments")->text().contains(QStringLiteral("bezpłatnie")));
+
+        auto *memo = child<QPlainTextEdit>(&about, "Memo1");
+        QCOMPARE(memo->size(), QSize(335, 122));
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->frameShape(), QFrame::NoFrame);
+        QCOMPARE(memo->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+        checkFont(memo, 9, false);
+        checkFitsUnwrapped(memo);
+        const QStringList notice = memo->toPlainText().split(u'\n');
+        QCOMPARE(notice.size(), 10);
+        QCOMPARE(notice.first(), QStringLiteral("UWAGA!"));
+        QCOMPARE(notice.filter(QRegularExpression(QStringLiteral("^  - \\S"))).size(), 3);
+
+        auto *mail = child<LinkLabel>(&about, "Label1");
+        checkFont(mail, 11, true);
+        QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(mail->toolTip(), QStringLiteral("Wygarnij autorowi!"));
+        QVERIFY(mail->text().contains(u'@'));
+        auto *web = child<LinkLabel>(&about, "Label4");
+        checkFont(web, 11, true);
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(web->toolTip(), QStringLiteral("Zajrzyj na stronę KTXa"));
+        QCOMPARE(child<QLabel>(&about, "Label3")->text(),
+                 QStringLiteral("UWAGA! Kolejne wersje programu dostępne będą w Internecie na stronie:"));
+        // Top to bottom: memo, mail address, the notice of new versions, web page, buttons.
+        auto top = [&](const char *n) { return child<QWidget>(&about, n)->mapTo(&about, QPoint(0, 0)).y(); };
+        QVERIFY(top("Copyright") < top("Comments"));
+        QVERIFY(top("Comments") < top("Memo1"));
+        QVERIFY(top("Memo1") + 122 <= top("Label1"));
+        QVERIFY(top("Label1") < top("Label3"));
+        QVERIFY(top("Label3") < top("Label4"));
+        QVERIFY(top("Label4") < top("Button1"));
+        for (const char *n : {"Label1", "Label4"}) { // centred
+            QWidget *w = child<QWidget>(&about, n);
+            QVERIFY(qAbs(w->mapTo(&about, w->rect().center()).x() - about.rect().center().x()) <= 1);
+        }
+
+        const std::pair<const char *, const char *> buttons[] = {
+            {"Button1", "O autorze ..."}, {"Button2", "Źródła informacji ..."}, {"OK", "OK"}};
+        int left = -1;
+        for (const auto &[n, caption] : buttons) {
+            auto *button = child<QPushButton>(&about, n);
+            QCOMPARE(button->text(), QString::fromUtf8(caption));
+            QVERIFY(button->mapTo(&about, QPoint(0, 0)).x() > left);
+            left = button->mapTo(&about, QPoint(button->width(), 0)).x();
+            QVERIFY(about.rect().contains(QRect(button->mapTo(&about, QPoint(0, 0)), button->size())));
+        }
+    }
+
+    void aboutClosing_data()
+    {
+        QTest::addColumn<bool>("withOK");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("OK") << true << QStringList{kExit};
+        QTest::newRow("close box") << false << QStringList{};
+    }
+    void aboutClosing()
+    {
+        QFETCH(bool, withOK);
+        QFETCH(QStringList, cues);
+        WindowsFixture f;
+        auto *about = f.windows.show(new TOprogramie(f.windows));
+        if (withOK)
+            QTest::mouseClick(child<QPushButton>(about, "OK"), Qt::LeftButton);
+        else
+            about->close();
+        QVERIFY(about->isHidden());
+        QCOMPARE(f.log.played, cues);
+        QCOMPARE(f.windows.windows(), QList<QWidget *>{about}); // hidden, kept
+    }
+
+    void aboutOpensAuthorWindows()
+    {
+        WindowsFixture f;
+        auto *about = f.windows.show(new TOprogramie(f.windows));
+        QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
+        QCOMPARE(f.log.played, QStringList({kClick, kClick}));
+        const auto authors = f.windows.windows<TOautorzeForm>();
+        QCOMPARE(authors.size(), 2); // a new one each time
+        for (auto *author : authors) {
+            QVERIFY(author->isVisible());
+            QVERIFY(!author->isModal());
+            QVERIFY(!author->parentWidget()); // independent of the non-modal about window
+        }
+        about->close();
+        QVERIFY(authors[0]->isVisible());
+    }
+
+    void aboutOpensSourcesModally()
+    {
+        WindowsFixture f;
+        auto *about = f.windows.show(new TOprogramie(f.windows));
+        QPointer<QWidget> sources;
+        duringModal([&] { QTest::mouseClick(child<QPushButton>(about, "Button2"), Qt::LeftButton); },
+                    [&](QWidget *modal) {
+                        sources = modal;
+                        QVERIFY(qobject_cast<TZrodlaForm *>(modal));
+                        QCOMPARE(f.log.played, QStringList{kClick});
+                        QTest::mouseClick(child<QPushButton>(modal, "OK"), Qt::LeftButton);
+                    });
+        QVERIFY(sources.isNull()); // destroyed when closed
+        QCOMPARE(f.log.played, QStringList({kClick, kExit}));
+        QVERIFY(about->isVisible());
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<int>("window"); // 0 about, 1 author
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("about mail") << 0 << "Label1" << "mailto" << QStringList{kClick};
+        QTest::newRow("about web page") << 0 << "Label4" << "http" << QStringList{kClick};
+        QTest::newRow("author mail") << 1 << "Label8" << "mailto" << QStringList{};
+    }
+    void links()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, link);
+        QFETCH(QString, scheme);
+        QFETCH(QStringList, cues);
+        WindowsFixture f;
+        QWidget *w = window == 0 ? static_cast<QWidget *>(f.windows.show(new TOprogramie(f.windows)))
+                                 : static_cast<QWidget *>(f.windows.show(new TOautorzeForm(f.windows)));
+        auto *label = child<LinkLabel>(w, qPrintable(link));
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label->textColor(), kWindowText);
+
+        // Red while held, back on release; the link opens on the release.
+        QTest::mousePress(label, Qt::LeftButton);
+        QCOMPARE(label->textColor(), kRed);
+        QVERIFY(f.opened.isEmpty());
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(label->textColor(), kWindowText);
+        QCOMPARE(f.opened.size(), 1);
+        const QUrl url = f.opened.first();
+        QCOMPARE(url.scheme(), scheme);
+        if (scheme == QLatin1StringView("mailto"))
+            QCOMPARE(url.toString(), QStringLiteral("mailto:") + label->text());
+        else
+            QCOMPARE(url, QUrl(label->text()));
+        QCOMPARE(f.log.played, cues);
+
+        // Another button only colours it.
+        QTest::mousePress(label, Qt::RightButton);
+        QCOMPARE(label->textColor(), kRed);
+        QTest::mouseRelease(label, Qt::RightButton);
+        QCOMPARE(label->textColor(), kWindowText);
+        QCOMPARE(f.opened.size(), 1);
+    }
+
+    // The address is kept in one place: both windows show and open the same.
+    void oneAddressEverywhere()
+    {
+        WindowsFixture f;
+        TOprogramie about(f.windows);
+        TOautorzeForm author(f.windows);
+        QCOMPARE(child<QLabel>(&about, "Label1")->text(), child<QLabel>(&author, "Label8")->text());
+    }
+
+    void authorWindowLayout()
+    {
+        WindowsFixture f;
+        TOautorzeForm author(f.windows);
+        author.show();
+        QCOMPARE(author.windowTitle(), QStringLiteral("KTX - O autorze."));
+        checkFixedFrame(&author, {369, 254}, true);
+        QCOMPARE(author.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+        auto *picture = child<QLabel>(&author, "Image1");
+        QCOMPARE(picture->size(), QSize(180, 240));
+        QCOMPARE(picture->pixmap().size(), QSize(180, 240)); // the JPEG
+        auto *bevel = qobject_cast<QFrame *>(picture->parentWidget());
+        QVERIFY(bevel);
+        QCOMPARE(bevel->frameShadow(), QFrame::Sunken);
+
+        QCOMPARE(child<QLabel>(&author, "Label1")->text(), QStringLiteral("Autor:"));
+        QVERIFY(child<QLabel>(&author, "Label2")->font().bold());
+        QCOMPARE(child<QLabel>(&author, "Label7")->text(), QStringLiteral("e-mail:"));
+        auto *mail = child<LinkLabel>(&author, "Label8");
+        QVERIFY(mail->font().bold());
+        QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(mail->fontMetrics().horizontalAdvance(mail->text()) <= mail->width());
+        auto *thanks = child<QLabel>(&author, "Label3");
+        QCOMPARE(thanks->text(), QStringLiteral("Podziękowania:"));
+        checkFont(thanks, 13, false);
+        for (const char *n : {"Label4", "Label5"}) {
+            auto *paragraph = child<QLabel>(&author, n);
+            QVERIFY(paragraph->wordWrap());
+            QVERIFY(paragraph->heightForWidth(paragraph->width()) <= paragraph->height());
+        }
+        QCOMPARE(child<QLabel>(&author, "Label6")->text(), QStringLiteral("Serdecznie dzienkujem ;-)"));
+        auto *ok = child<QPushButton>(&author, "Button1");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->geometry().right() > author.width() - 20 && ok->geometry().bottom() > author.height() - 20);
+    }
+
+    void authorClosing_data()
+    {
+        QTest::addColumn<bool>("withOK");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("OK") << true << QStringList{kExit};
+        QTest::newRow("close box") << false << QStringList{};
+    }
+    void authorClosing()
+    {
+        QFETCH(bool, withOK);
+        QFETCH(QStringList, cues);
+        WindowsFixture f;
+        auto *author = f.windows.show(new TOautorzeForm(f.windows));
+        if (withOK)
+            QTest::mouseClick(child<QPushButton>(author, "Button1"), Qt::LeftButton);
+        else
+            author->close();
+        QVERIFY(author->isHidden());
+        QCOMPARE(f.log.played, cues);
+        QCOMPARE(f.windows.windows(), QList<QWidget *>{author});
+    }
+
+    void sourcesWindow()
+    {
+        WindowsFixture f;
+        TZrodlaForm sources(f.cues);
+        sources.show();
+        QCOMPARE(sources.windowTitle(), QStringLiteral("Źródła danych."));
+        checkFixedFrame(&sources, {325, 159}, false);
+        auto *memo = child<QPlainTextEdit>(&sources, "Memo1");
+        QCOMPARE(memo->geometry(), QRect(0, 0, 325, 121));
+        QVERIFY(!memo->isReadOnly());
+        QCOMPARE(memo->frameShape(), QFrame::NoFrame);
+        QCOMPARE(memo->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+        checkFont(memo, 11, false);
+        checkFitsUnwrapped(memo);
+
+        const QStringList lines = memo->toPlainText().split(u'\n');
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.first(), QStringLiteral("Dane zawarte w programie pochodzą z następujących źródeł:"));
+        QCOMPARE(lines.last(), QStringLiteral("- źródła Internetowe"));
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^- \\S"))).size(), 6);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^ +\\S"))).size(), 1); // one entry on two lines
+        // Printed books name a city and a year.
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("(Oxford|Boca Raton) \\d{4}"))).size(), 4);
+
+        auto *ok = child<QPushButton>(&sources, "OK");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(ok->size(), QSize(133, 25));
+        QVERIFY(qAbs(ok->geometry().center().x() - sources.rect().center().x()) <= 1);
+        QVERIFY(ok->y() >= 121 && ok->geometry().bottom() < 159);
+    }
+
+    void sourcesClosingAndEdits_data()
+    {
+        QTest::addColumn<bool>("withOK");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("OK") << true << QStringList{kExit};
+        QTest::newRow("close box") << false << QStringList{};
+    }
+    void sourcesClosingAndEdits()
+    {
+        QFETCH(bool, withOK);
+        QFETCH(QStringList, cues);
+        WindowsFixture f;
+        QString original;
+        {
+            TZrodlaForm sources(f.cues);
+            duringModal([&] { sources.exec(); }, [&](QWidget *modal) {
+                auto *memo = child<QPlainTextEdit>(modal, "Memo1");
+                original = memo->toPlainText();
+                memo->moveCursor(QTextCursor::End);
+                QTest::keyClicks(memo, QStringLiteral("dopisek"));
+                QVERIFY(memo->toPlainText().endsWith(QStringLiteral("dopisek")));
+                if (withOK)
+                    QTest::mouseClick(child<QPushButton>(modal, "OK"), Qt::LeftButton);
+                else
+                    modal->close();
+            });
+            QCOMPARE(f.log.played, cues);
+        }
+        TZrodlaForm again(f.cues);
+        QCOMPARE(child<QPlainTextEdit>(&again, "Memo1")->toPlainText(), original);
+    }
+
+    // On the first run the about window is modal before the main window is
+    // shown and the sound players are not open yet: no cue plays, and an
+    // author window opened from it takes input while it is still open.
+    void firstRunAbout()
+    {
+        WindowsFixture f(false);
+        QPointer<TOautorzeForm> author;
+        {
+            TOprogramie about(f.windows);
+            duringModal([&] { about.exec(); }, [&](QWidget *modal) {
+                QCOMPARE(modal, &about);
+                QTest::mouseClick(child<QPushButton>(modal, "Button1"), Qt::LeftButton);
+                const auto authors = f.windows.windows<TOautorzeForm>();
+                QCOMPARE(authors.size(), 1);
+                author = authors.first();
+                QVERIFY(QTest::qWaitForWindowExposed(author));
+                // Through the window system, where a window blocked by a modal one loses its input.
+                auto *mail = child<LinkLabel>(author, "Label8");
+                QTest::mouseClick(author->windowHandle(), Qt::LeftButton, {},
+                                  mail->mapTo(author.data(), mail->rect().center()));
+                QCOMPARE(f.opened.size(), 1); // the author window took the click
+                QTest::mouseClick(child<QPushButton>(modal, "OK"), Qt::LeftButton);
+            });
+            QCOMPARE(about.result(), int(QDialog::Accepted));
+        }
+        // The about window is gone; the author window stays, on its own.
+        QVERIFY(author);
+        QVERIFY(author->isVisible());
+        QVERIFY(!author->parentWidget());
+        QTest::mouseClick(child<QPushButton>(author, "Button1"), Qt::LeftButton);
+        QVERIFY(author->isHidden());
+        QVERIFY(f.log.played.isEmpty());
+    }
+};
+
+TABLICZNIK_REGISTER_TEST(InfoWindowsTest)
+#include "infowindows_test.moc"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QString>
+
+#include <functional>
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace tablicznik {
+
+struct ElementRecord;
+
+// One entry of a numeric scale. A range entry takes from <= value < below
+// (an open end is an infinity); an exact entry takes the value `from` only.
+struct ScaleEntry {
+    double from = -std::numeric_limits<double>::infinity();
+    double below = std::numeric_limits<double>::infinity();
+    bool exact = false;
+
+    bool takes(double value) const { return exact ? value == from : from <= value && value < below; }
+};
+
+// The entries cut by ascending bounds B1 ... Bn-1: entry 1 takes every value
+// below B1, entry k the values from Bk-1 up to but not including Bk, the
+// last entry every value from the last bound up. A value equal to a bound
+// belongs to the entry above it.
+std::vector<ScaleEntry> entriesFromBounds(std::span<const double> bounds);
+
+// The entry (1 ... n) that takes the value, 0 for none. The entries are
+// tested one after another without stopping at a match.
+int entryFor(double value, std::span<const ScaleEntry> entries);
+
+// What a numeric view reads and how: the property by its field name, the
+// entries of its scale (entry k is entries[k-1], coloured with swatch k) and
+// the caption the window shows afterwards. Two hooks serve the views that
+// differ: `text` may hand the reader another text than the stored one
+// ("<0" read as "0", only a mantissa); `keepDisabled` disables an element
+// again right after it was enabled, while it is still coloured.
+struct NumericPass {
+    QString field;
+    std::vector<ScaleEntry> entries;
+    QString caption;
+    std::function<QString(const ElementRecord &, const QString &stored)> text;
+    std::function<bool(const ElementRecord &)> keepDisabled;
+};
+
+// The colouring pass shared by the numeric views, run right after the
+// legend is filled: for elements 1 ... 112 in order, read the value, enable
+// the element, disable it when there is no number, otherwise give its symbol
+// the colour of the swatch of its entry (an element no entry takes keeps its
+// colour); last the window caption. Returns how many elements were coloured.
+int colourByNumbers(TableCanvas &canvas, const NumericPass &pass);
+
+// The same for a plain field with bounds, as most views need it.
+int colourByNumbers(TableCanvas &canvas, const QString &field, std::span<const double> bounds, const QString &caption);
+
+} // namespace tablicznik

@@ -1,0 +1,85 @@
+#include "propertyviews.h"
+
+#include "prefs/soundcues.h"
+#include "viewpasses.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QSet>
+
+#include <stdexcept>
+
+namespace tablicznik {
+namespace {
+
+// The views chosen from a menu: their handlers are the menu items'.
+QSet<QString> menuItemHandlers()
+{
+    QSet<QString> handlers;
+    for (const ViewMenu &menu : kViewMenus)
+        for (const MenuItemRow &item : menu.items)
+            if (item.name)
+                handlers << QString::fromUtf8(item.handler);
+    return handlers;
+}
+
+} // namespace
+
+template <typename Rows>
+void PropertyViews::addViews(const Rows &rows)
+{
+    static const QSet<QString> fromMenus = menuItemHandlers();
+    for (const auto &row : rows) {
+        const QString name = QString::fromUtf8(row.handler);
+        if (m_handlers.contains(name))
+            throw std::logic_error("two views with one handler: " + name.toStdString());
+        m_handlers.insert(name, {fromMenus.contains(name),
+                                 [this, &row] { showView(m_canvas, row); }});
+    }
+}
+
+PropertyViews::PropertyViews(TableCanvas &canvas, QWidget *window) : QObject(window), m_canvas(canvas)
+{
+    addViews(kNumericScaleViews);
+    addViews(kFilteredScaleViews);
+    addViews(kCategoryViews);
+    addViews(kShellViews);
+    addViews(kEraViews);
+    addViews(kTypeFilterViews);
+    addViews(kSusceptibilityViews);
+    addViews(kAbundanceViews);
+
+    for (const ViewMenu &row : kViewMenus) {
+        auto *menu = new QMenu(window);
+        menu->setObjectName(QString::fromUtf8(row.name));
+        for (const MenuItemRow &item : row.items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QString::fromUtf8(item.name));
+            const QString handler = QString::fromUtf8(item.handler);
+            connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+        }
+        m_menus.insert(menu->objectName(), menu);
+        // The view button opens the menu where the pointer is; nothing
+        // changes until an item is chosen.
+        m_handlers.insert(QString::fromUtf8(row.openerHandler), {false, [menu] { menu->popup(QCursor::pos()); }});
+    }
+}
+
+bool PropertyViews::run(const QString &handlerName)
+{
+    const auto handler = m_handlers.constFind(handlerName);
+    if (handler == m_handlers.constEnd())
+        return false;
+    if (handler->menuItem)
+        m_canvas.cues().PlayOver();
+    handler->act();
+    return true;
+}
+
+QMenu *PropertyViews::menu(const QString &objectName) const { return m_menus.value(objectName); }
+
+} // namespace tablicznik

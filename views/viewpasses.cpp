@@ -1,0 +1,417 @@
+#include "viewpasses.h"
+
+#include "app/detailspages.h"
+#include "controls/colours.h"
+#include "controls/tmyspeedbutton.h"
+#include "data/element.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace tablicznik {
+namespace {
+
+using Member = QString ElementRecord::*;
+
+// The record member of a stored field, looked up once per view rather than
+// once per element.
+Member member(const char *field)
+{
+    for (const TextField &f : kStoredTextFields)
+        if (qstrcmp(f.name, field) == 0)
+            return f.member;
+    throw std::logic_error(std::string("a view reads an unknown field: ") + field);
+}
+
+QString text(const char *utf8) { return QString::fromUtf8(utf8); }
+
+QStringList texts(const std::vector<const char *> &utf8)
+{
+    QStringList list;
+    list.reserve(qsizetype(utf8.size()));
+    for (const char *t : utf8)
+        list << text(t);
+    return list;
+}
+
+// The legend's sixteen entries: the given texts and colours for the first
+// ones, the unused colour and no text past them, and the no-data entry in
+// the grey of disabled symbols when it has a text.
+LegendContent legend(int count, const QStringList &entryTexts, const std::vector<quint32> &colours,
+                     const char *noData, const char *title, quint32 unusedColour = 0)
+{
+    LegendContent content;
+    content.Count = count;
+    content.Title = text(title);
+    for (std::size_t k = 0; k + 1 < content.entries.size(); ++k) {
+        LegendEntry &entry = content.entries[k];
+        entry.colour = k < colours.size() ? colours[k] : unusedColour;
+        if (qsizetype(k) < entryTexts.size())
+            entry.text = entryTexts[qsizetype(k)];
+    }
+    LegendEntry &last = content.entries.back();
+    last.text = text(noData);
+    last.colour = last.text.isEmpty() ? unusedColour : SystemColour::GrayText;
+    return content;
+}
+
+std::vector<quint32> coloursOf(const std::vector<CategoryEntry> &entries)
+{
+    std::vector<quint32> colours;
+    for (const CategoryEntry &e : entries)
+        colours.push_back(e.colour);
+    return colours;
+}
+
+QStringList textsOf(const std::vector<CategoryEntry> &entries)
+{
+    QStringList list;
+    for (const CategoryEntry &e : entries)
+        list << text(e.text);
+    return list;
+}
+
+void colourWithEntry(TableCanvas &canvas, TMySpeedButton *button, int entry)
+{
+    button->setTextColor(canvas.swatchColour(entry));
+}
+
+void colourWithEntryFor(TableCanvas &canvas, TMySpeedButton *button, double value, std::span<const ScaleEntry> entries)
+{
+    if (const int entry = entryFor(value, entries); entry > 0)
+        colourWithEntry(canvas, button, entry);
+}
+
+// Elements coloured by a category text: enabled and given the colour of the
+// entry whose category the key equals, else disabled.
+template <typename Key>
+void colourByCategory(TableCanvas &canvas, const std::vector<CategoryEntry> &entries, Key &&keyOf)
+{
+    std::vector<QString> categories;
+    for (const CategoryEntry &e : entries)
+        categories.push_back(text(e.category));
+    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        TMySpeedButton *button = canvas.elementButton(numer);
+        button->setEnabled(true);
+        const QString key = keyOf(canvas.catalogue().element(numer));
+        int found = 0;
+        for (std::size_t k = 0; k < categories.size() && !found; ++k)
+            if (key == categories[k])
+                found = int(k) + 1;
+        if (found)
+            colourWithEntry(canvas, button, found);
+        else
+            button->setEnabled(false);
+    }
+}
+
+} // namespace
+
+// --- numeric scales ------------------------------------------------------
+
+std::vector<ScaleEntry> scaleOf(const NumericScaleView &view)
+{
+    const std::vector<double> bounds = boundValues(view.bounds);
+    if (view.reading != Reading::ExactCounts)
+        return entriesFromBounds(bounds);
+    std::vector<ScaleEntry> entries;
+    for (std::size_t k = 0; k < bounds.size(); ++k)
+        entries.push_back(k + 1 < bounds.size() ? ScaleEntry{.from = bounds[k], .exact = true}
+                                                : ScaleEntry{.from = bounds[k]});
+    return entries;
+}
+
+LegendContent legendOf(const NumericScaleView &view)
+{
+    return legend(view.Count, view.texts.empty() ? scaleTexts(view.bounds, view.ends) : texts(view.texts), view.colours,
+                  view.noData, view.Title, view.unusedColour);
+}
+
+void showView(TableCanvas &canvas, const NumericScaleView &view)
+{
+    canvas.Maluj(legendOf(view));
+    NumericPass pass{text(view.field), scaleOf(view), text(view.caption), {}, {}};
+    switch (view.reading) {
+    case Reading::BelowZeroAsZero:
+        pass.text = [](const ElementRecord &, const QString &stored) {
+            return stored == u"<0" ? QStringLiteral("0") : stored;
+        };
+        break;
+    case Reading::BoilingDisabled:
+        pass.keepDisabled = [](const ElementRecord &element) { return element.RodzMolEntAtom == u"wrzenia:"; };
+        break;
+    case Reading::Plain:
+    case Reading::ExactCounts:
+        break;
+    }
+    colourByNumbers(canvas, pass);
+}
+
+// --- filtered scales -----------------------------------------------------
+
+LegendContent legendOf(const FilteredScaleView &view)
+{
+    return legend(view.Count, view.texts.empty() ? scaleTexts(view.bounds) : texts(view.texts), view.colours,
+                  view.noData, view.Title, view.unusedColour);
+}
+
+void showView(TableCanvas &canvas, const FilteredScaleView &view)
+{
+    canvas.Maluj(legendOf(view));
+    std::vector<ScaleEntry> entries;
+    if (view.ranges.empty()) {
+        entries = entriesFromBounds(boundValues(view.bounds));
+    } else {
+        for (const RangeEntry &range : view.ranges) {
+            ScaleEntry entry;
+            if (range.from)
+                entry.from = boundValues(std::array{range.from}).front();
+            if (range.below)
+                entry.below = boundValues(std::array{range.below}).front();
+            entries.push_back(entry);
+        }
+    }
+    const Member filtered = member(view.filter.field);
+    const QString filterText = text(view.filter.text);
+    const Member valued = view.field ? member(view.field) : nullptr;
+    const QString mantissaEnd = QStringLiteral("•");
+
+    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        const ElementRecord &element = canvas.catalogue().element(numer);
+        TMySpeedButton *button = canvas.elementButton(numer);
+        button->setEnabled(true);
+        if ((element.*filtered == filterText) != view.filter.equal) {
+            button->setEnabled(false);
+            continue;
+        }
+        const auto fixed = std::find_if(view.fixed.begin(), view.fixed.end(),
+                                        [numer](const FixedEntry &f) { return f.numer == numer; });
+        if (fixed != view.fixed.end()) {
+            colourWithEntry(canvas, button, fixed->entry);
+            continue;
+        }
+        if (!valued)
+            continue;
+        QString value = element.*valued;
+        if (view.mantissaOnly)
+            if (const qsizetype at = value.indexOf(mantissaEnd); at >= 0)
+                value.truncate(at);
+        const ParsedNumber number = canvas.StringToFloat(value);
+        if (number.noNumber) {
+            button->setEnabled(false);
+            continue;
+        }
+        colourWithEntryFor(canvas, button, number.value, entries);
+    }
+    canvas.setCaption(text(view.caption));
+}
+
+// --- categories ------------------------------------------------------------
+
+LegendContent legendOf(const CategoryView &view)
+{
+    return legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const CategoryView &view)
+{
+    canvas.Maluj(legendOf(view));
+    const Member field = member(view.field);
+    if (view.comparison == Comparison::Text) {
+        colourByCategory(canvas, view.entries, [field](const ElementRecord &element) { return element.*field; });
+    } else {
+        std::vector<double> numbers;
+        for (const CategoryEntry &e : view.entries)
+            numbers.push_back(boundValues(std::array{e.category}).front());
+        for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+            TMySpeedButton *button = canvas.elementButton(numer);
+            QStringView value = canvas.catalogue().element(numer).*field;
+            if (view.comparison == Comparison::FirstListedNumber)
+                if (const qsizetype comma = value.indexOf(u','); comma >= 0)
+                    value = value.left(comma);
+            const ParsedNumber number = canvas.StringToFloat(value);
+            button->setEnabled(true);
+            if (number.noNumber) {
+                button->setEnabled(false);
+                continue;
+            }
+            for (std::size_t k = 0; k < numbers.size(); ++k)
+                if (number.value == numbers[k])
+                    colourWithEntry(canvas, button, int(k) + 1);
+        }
+    }
+    canvas.setCaption(text(view.caption));
+}
+
+// --- electron shell changes ------------------------------------------------
+
+LegendContent legendOf(const ShellView &view)
+{
+    QStringList entryTexts;
+    std::vector<quint32> colours;
+    for (const ShellEntry &e : kShellEntries) {
+        entryTexts << text(e.text).arg(text(view.letter));
+        colours.push_back(e.colour);
+    }
+    return legend(view.Count, entryTexts, colours, view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const ShellView &view)
+{
+    enum { Increase = 1, Decrease, NoChange, EmptyShell };
+    canvas.Maluj(legendOf(view));
+    const Member shell = member(view.field);
+    const Catalogue &catalogue = canvas.catalogue();
+
+    // Element 1 has no predecessor. It is enabled, so that it never stays
+    // greyed from the previous view while it shows this view's colour.
+    TMySpeedButton *first = canvas.elementButton(1);
+    first->setEnabled(true);
+    first->setTextColor(colour(view.firstElementColour));
+
+    for (int numer = 2; numer <= Catalogue::kCount; ++numer) {
+        const ElementRecord &element = catalogue.element(numer);
+        const QString &own = element.*shell;
+        const QString &previous = catalogue.element(numer - 1).*shell;
+        TMySpeedButton *button = canvas.elementButton(numer);
+        button->setEnabled(true);
+        if (view.tracksEmptyShell && own == u"-") {
+            colourWithEntry(canvas, button, EmptyShell);
+        } else if (view.tracksEmptyShell && own == u"?") {
+            button->setEnabled(false);
+        } else if (const ParsedNumber mine = canvas.StringToFloat(own); mine.noNumber) {
+            button->setEnabled(false); // no count of its own: no data
+        } else if (const ParsedNumber before = canvas.StringToFloat(previous); !before.noNumber) {
+            colourWithEntry(canvas, button,
+                            before.value < mine.value   ? Increase
+                            : before.value > mine.value ? Decrease
+                                                        : NoChange);
+        } else if (view.tracksEmptyShell && previous == u"-") {
+            colourWithEntry(canvas, button, Increase); // the shell starts to fill here
+        }
+        if (view.tracksEmptyShell && element.KonfElektr == u"-")
+            button->setEnabled(false);
+    }
+    if (view.finalStep)
+        colourWithEntry(canvas, canvas.elementButton(view.finalStep->numer), view.finalStep->entry);
+    canvas.setCaption(text(view.caption));
+}
+
+// --- discovery eras --------------------------------------------------------
+
+LegendContent legendOf(const EraView &view)
+{
+    return legend(view.Count, view.texts.empty() ? scaleTexts(view.bounds, view.ends) : texts(view.texts),
+                  view.colours, view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const EraView &view)
+{
+    canvas.Maluj(legendOf(view));
+    if (view.firstElementColour)
+        canvas.elementButton(1)->setTextColor(colour(*view.firstElementColour));
+    const std::vector<ScaleEntry> years = entriesFromBounds(boundValues(view.bounds));
+    const QStringList eraWords = texts(view.eraWords);
+    const Member field = member(view.field);
+
+    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        const QString &year = canvas.catalogue().element(numer).*field;
+        TMySpeedButton *button = canvas.elementButton(numer);
+        button->setEnabled(true);
+        if (eraWords.contains(year)) {
+            colourWithEntry(canvas, button, 1);
+            continue;
+        }
+        if (view.bounds.empty()) {
+            button->setEnabled(false);
+            continue;
+        }
+        // "1868 (1895)" is placed by 1868.
+        const ParsedNumber number = canvas.StringToFloat(QStringView(year).left(view.yearLength));
+        if (number.noNumber) {
+            button->setEnabled(false);
+            continue;
+        }
+        colourWithEntryFor(canvas, button, number.value, years);
+    }
+    canvas.setCaption(text(view.caption));
+}
+
+// --- conduction and magnetic types ----------------------------------------
+
+LegendContent legendOf(const TypeFilterView &view)
+{
+    return legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const TypeFilterView &view)
+{
+    canvas.Maluj(legendOf(view));
+    if (view.key == TypeKey::Conduction) {
+        colourByCategory(canvas, view.entries, [](const ElementRecord &element) { return element.TypPrzew; });
+    } else {
+        colourByCategory(canvas, view.entries, [&canvas](const ElementRecord &element) {
+            return magneticType(element, [&canvas](QStringView value) { return canvas.StringToFloat(value); });
+        });
+    }
+    // Whether or not any element belongs to the type.
+    canvas.setCaption(text(view.caption));
+}
+
+// --- magnetic susceptibility -----------------------------------------------
+
+LegendContent legendOf(const SusceptibilityView &view)
+{
+    return legend(view.Count, scaleTexts(view.bounds, view.ends), view.colours, view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const SusceptibilityView &view)
+{
+    canvas.Maluj(legendOf(view));
+    // The diamagnetic scale is the same scale on the magnitude: its ranges
+    // run from the bound nearer zero, included, away from zero.
+    const bool negative = view.side == Side::Negative;
+    std::vector<double> bounds = boundValues(view.bounds);
+    if (negative)
+        for (double &bound : bounds)
+            bound = -bound;
+    const std::vector<ScaleEntry> entries = entriesFromBounds(bounds);
+    const Member field = member(view.field);
+
+    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        const ParsedNumber number = canvas.StringToFloat(canvas.catalogue().element(numer).*field);
+        TMySpeedButton *button = canvas.elementButton(numer);
+        button->setEnabled(true);
+        if (number.noNumber || (number.value < 0) != negative) {
+            button->setEnabled(false);
+            continue;
+        }
+        colourWithEntryFor(canvas, button, negative ? -number.value : number.value, entries);
+    }
+    canvas.setCaption(text(view.caption));
+}
+
+// --- abundance rankings -----------------------------------------------------
+
+LegendContent legendOf(const AbundanceView &view)
+{
+    QStringList rankTexts;
+    for (const Rank &rank : view.AbundanceRanking)
+        rankTexts << text(rank.text);
+    return legend(view.Count, rankTexts, view.colours, view.noData, view.Title);
+}
+
+void showView(TableCanvas &canvas, const AbundanceView &view)
+{
+    canvas.Maluj(legendOf(view));
+    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+        canvas.elementButton(numer)->setEnabled(false);
+    for (const Rank &rank : view.AbundanceRanking)
+        canvas.elementButton(rank.numer)->setEnabled(true);
+    for (int k = 1; k <= view.Count && k <= int(view.AbundanceRanking.size()); ++k)
+        colourWithEntry(canvas, canvas.elementButton(view.AbundanceRanking[std::size_t(k) - 1].numer), k);
+    canvas.setCaption(text(view.caption));
+}
+
+} // namespace tablicznik

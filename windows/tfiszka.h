@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QPrinter;
+class QRadioButton;
+
+namespace tablicznik {
+
+class AuxiliaryWindows;
+class Catalogue;
+class RichTextView;
+
+// The element card: the long description of one element, a list to pick
+// another, stepping through the list in atomic-number or alphabetical
+// order, printing, and a way back to the table. Every left click on an
+// element opens a further card; each works on its own and is only hidden
+// when closed.
+class TFiszka : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool FirstResizeDone READ firstResizeDone)
+
+public:
+    static constexpr int kClientWidth = 433;
+    static constexpr int kClientHeight = 448;
+    static constexpr int kPanelHeight = 74;
+    static inline const QString kPrintTitle = QStringLiteral("Tablicznik");
+
+    // `table` is the main window that "Pokaż układ okresowy" brings back;
+    // `elementName` the Polish name the card opens on (CardElementName).
+    TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget *table, const QString &elementName,
+            QWidget *parent = nullptr);
+    ~TFiszka() override;
+
+    // "Alfabetycznie": Polish collation, numbers by value.
+    static QStringList alphabetical(QStringList names);
+
+    bool firstResizeDone() const { return m_firstResizeDone; }
+
+    // The handlers of the card's controls.
+    void ComboBox1Change();  // an item picked from the list
+    void RadioButton1Click(); // "Liczby atomowej"
+    void RadioButton2Click(); // "Alfabetycznie"
+    void BitBtn1Click();     // "Poprzedni"
+    void BitBtn2Click();     // "Następny"
+    void BitBtn3Click();     // "Drukuj ..."
+    void Button1Click();     // "Pokaż układ okresowy"
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createTopPanel();
+    void loadSelected();
+    void fillList(const QStringList &names);
+    void step(int by);
+
+    AuxiliaryWindows &m_windows;
+    const Catalogue &m_catalogue;
+    QWidget *m_table;
+    QString m_openingName;
+    bool m_shown = false;
+    bool m_firstResizeDone = false;
+
+    QWidget *m_panel = nullptr;
+    QComboBox *m_list = nullptr;
+    QRadioButton *m_byNumber = nullptr;
+    QRadioButton *m_byName = nullptr;
+    QGroupBox *m_stepBox = nullptr;
+    RichTextView *m_view = nullptr;
+    std::unique_ptr<QPrinter> m_printer; // keeps the user's printer and paper between prints
+};
+
+} // namespace tablicznik
