@@ -1,16 +1,36 @@
 #include "hintswitch.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QProxyStyle>
 #include <QToolTip>
 
 namespace tablicznik {
+namespace {
+
+// The program's hint timing: a tooltip appears 200 ms after the pointer
+// rests; Qt keeps it for ten seconds, as the program wants.
+class HintTimingStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *answer) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return HintSwitch::kHintDelay;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+} // namespace
 
 HintSwitch::HintSwitch(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("HintSwitch"));
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()) && !dynamic_cast<HintTimingStyle *>(QApplication::style()))
+        QApplication::setStyle(new HintTimingStyle(QApplication::style()->name()));
 }
 
 void HintSwitch::setEnabled(bool on)

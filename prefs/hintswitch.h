@@ -10,6 +10,8 @@ class HintSwitch : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr int kHintDelay = 200; // ms from resting the pointer to the tooltip
+
     explicit HintSwitch(QObject *parent = nullptr); // watches the whole application
 
     void setEnabled(bool on);

@@ -3,6 +3,7 @@
 
 #include <QHelpEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QTest>
 #include <QToolTip>
 
@@ -43,6 +44,16 @@ class HintSwitchTest : public QObject {
 
 private slots:
     void cleanup() { QToolTip::hideText(); }
+
+    // Tooltips come up 200 ms after the pointer rests, in every window.
+    void hintDelay()
+    {
+        HintSwitch hints;
+        QWidget other;
+        QCOMPARE(other.style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, &other), 200);
+        HintSwitch again; // a second switch keeps the one timing
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
+    }
 
     // The switch covers every window of the program, not only its owner.
     void offSilencesEveryWindow()
