@@ -69,9 +69,9 @@ private slots:
     // The frame shown is the current one, on silver where it leaves room.
     void paintsTheCurrentFrameOnSilver()
     {
-        AviSpec spec;
-        spec.frames = {QByteArray(15, '\1'), QByteArray(15, '\2')};
-        m_view->setAnimation(readAvi(aviFile(spec)));
+        AviRecipe recipe;
+        recipe.frames = {QByteArray(15, '\1'), QByteArray(15, '\2')};
+        m_view->setAnimation(readAvi(aviFile(recipe)));
         QCOMPARE(shownAt(30, 30), QColor(255, 0, 0));
         QCOMPARE(shownAt(0, 0), QColor(0xC0, 0xC0, 0xC0)); // the 5 × 3 frame sits in the middle
         m_view->setActive(true);

@@ -20,11 +20,11 @@ QByteArray picture(int shift = 0)
     return p;
 }
 
-AviSpec threeFrames()
+AviRecipe threeFrames()
 {
-    AviSpec spec;
-    spec.frames = {picture(0), picture(1), picture(2)};
-    return spec;
+    AviRecipe recipe;
+    recipe.frames = {picture(0), picture(1), picture(2)};
+    return recipe;
 }
 
 // The picture of a frame as colour indexes, top row first.
@@ -38,7 +38,7 @@ QByteArray indexesOf(const QImage &frame)
 
 } // namespace
 
-Q_DECLARE_METATYPE(AviSpec)
+Q_DECLARE_METATYPE(AviRecipe)
 
 class AviReaderTest : public QObject {
     Q_OBJECT
@@ -71,30 +71,30 @@ private slots:
     // Layouts that writers produce: all give the same animation.
     void fileLayouts_data()
     {
-        QTest::addColumn<AviSpec>("spec");
-        AviSpec topDown = threeFrames();
+        QTest::addColumn<AviRecipe>("recipe");
+        AviRecipe topDown = threeFrames();
         topDown.height = -3;
         QTest::newRow("rows top first") << topDown;
-        AviSpec rec = threeFrames();
+        AviRecipe rec = threeFrames();
         rec.recLists = true;
         QTest::newRow("frames in 'rec ' lists") << rec;
-        AviSpec audio = threeFrames();
+        AviRecipe audio = threeFrames();
         audio.audioFirst = true;
         QTest::newRow("audio stream first, video as stream 01") << audio;
-        AviSpec junk = threeFrames();
+        AviRecipe junk = threeFrames();
         junk.junk = QByteArray(7, 'j'); // odd, so padded
         QTest::newRow("JUNK chunks of odd size") << junk;
-        AviSpec rateFromStream = threeFrames();
+        AviRecipe rateFromStream = threeFrames();
         rateFromStream.microSecondsPerFrame = 0;
         QTest::newRow("rate from the stream header") << rateFromStream;
-        AviSpec wholePalette = threeFrames();
+        AviRecipe wholePalette = threeFrames();
         wholePalette.coloursUsed = 0; // as many colours as the format chunk holds
         QTest::newRow("palette size from the chunk") << wholePalette;
     }
     void fileLayouts()
     {
-        QFETCH(AviSpec, spec);
-        const AviAnimation a = readAvi(aviFile(spec));
+        QFETCH(AviRecipe, recipe);
+        const AviAnimation a = readAvi(aviFile(recipe));
         QVERIFY2(a.isValid(), qPrintable(a.error));
         QCOMPARE(a.frameSize, QSize(5, 3));
         QCOMPARE(a.microSecondsPerFrame, 40000u);
@@ -106,9 +106,9 @@ private slots:
 
     void emptyFrameRepeatsTheOneBefore()
     {
-        AviSpec spec = threeFrames();
-        spec.frames.insert(2, QByteArray());
-        const AviAnimation a = readAvi(aviFile(spec));
+        AviRecipe recipe = threeFrames();
+        recipe.frames.insert(2, QByteArray());
+        const AviAnimation a = readAvi(aviFile(recipe));
         QVERIFY2(a.isValid(), qPrintable(a.error));
         QCOMPARE(a.frames.size(), 4);
         QCOMPARE(indexesOf(a.frames.at(2)), picture(1));
@@ -121,8 +121,8 @@ private slots:
         QTest::addColumn<QString>("error");
 
         const QByteArray good = aviFile(threeFrames());
-        const auto spec = [](auto change) {
-            AviSpec s = threeFrames();
+        const auto recipe = [](auto change) {
+            AviRecipe s = threeFrames();
             change(s);
             return aviFile(s);
         };
@@ -139,31 +139,31 @@ private slots:
             << riff("AVI ", list("hdrl", chunk("avih", QByteArray(20, 0)))) << "nagłówek 'avih'";
         QTest::newRow("no video stream")
             << riff("AVI ", list("hdrl", chunk("avih", QByteArray(56, 0)))) << "brak strumienia obrazu";
-        QTest::newRow("24 bits per pixel") << spec([](AviSpec &s) { s.bits = 24; }) << "24 bitów na piksel";
-        QTest::newRow("RLE compression") << spec([](AviSpec &s) { s.compression = 1; }) << "skompresowany";
+        QTest::newRow("24 bits per pixel") << recipe([](AviRecipe &s) { s.bits = 24; }) << "24 bitów na piksel";
+        QTest::newRow("RLE compression") << recipe([](AviRecipe &s) { s.compression = 1; }) << "skompresowany";
         QTest::newRow("MJPG compression")
-            << spec([](AviSpec &s) { s.compression = 0x47504A4D; }) << "skompresowany ('MJPG')";
-        QTest::newRow("width 0") << spec([](AviSpec &s) { s.width = 0; }) << "obraz 0 × 3 poza zakresem";
-        QTest::newRow("height 5000") << spec([](AviSpec &s) { s.height = 5000; }) << "poza zakresem";
-        QTest::newRow("300 colours") << spec([](AviSpec &s) { s.coloursUsed = 300; }) << "300 kolorów";
+            << recipe([](AviRecipe &s) { s.compression = 0x47504A4D; }) << "skompresowany ('MJPG')";
+        QTest::newRow("width 0") << recipe([](AviRecipe &s) { s.width = 0; }) << "obraz 0 × 3 poza zakresem";
+        QTest::newRow("height 5000") << recipe([](AviRecipe &s) { s.height = 5000; }) << "poza zakresem";
+        QTest::newRow("300 colours") << recipe([](AviRecipe &s) { s.coloursUsed = 300; }) << "300 kolorów";
         QTest::newRow("palette past its chunk")
-            << spec([](AviSpec &s) { s.coloursUsed = 9; }) << "paleta obrazu w 'strf'";
-        QTest::newRow("no palette") << spec([](AviSpec &s) {
+            << recipe([](AviRecipe &s) { s.coloursUsed = 9; }) << "paleta obrazu w 'strf'";
+        QTest::newRow("no palette") << recipe([](AviRecipe &s) {
             s.palette.clear();
             s.coloursUsed = 0;
         }) << "paleta obrazu";
-        QTest::newRow("no frames") << spec([](AviSpec &s) { s.frames.clear(); }) << "nie zawiera żadnej klatki";
-        QTest::newRow("short frame") << spec([](AviSpec &s) { s.frames[1].chop(1); })
+        QTest::newRow("no frames") << recipe([](AviRecipe &s) { s.frames.clear(); }) << "nie zawiera żadnej klatki";
+        QTest::newRow("short frame") << recipe([](AviRecipe &s) { s.frames[1].chop(1); })
                                      << "klatka 2 od bajtu";
-        QTest::newRow("first frame empty") << spec([](AviSpec &s) { s.frames[0].clear(); }) << "pierwsza klatka";
-        QTest::newRow("no frame rate") << spec([](AviSpec &s) {
+        QTest::newRow("first frame empty") << recipe([](AviRecipe &s) { s.frames[0].clear(); }) << "pierwsza klatka";
+        QTest::newRow("no frame rate") << recipe([](AviRecipe &s) {
             s.microSecondsPerFrame = 0;
             s.rate = 0;
         }) << "nieznany czas klatki";
         QByteArray deep = chunk("00db", QByteArray(24, 0));
         for (int i = 0; i < 6; ++i)
             deep = list("rec ", deep);
-        AviSpec header = threeFrames();
+        AviRecipe header = threeFrames();
         QByteArray nested = aviFile(header);
         const qsizetype movi = nested.indexOf("movi");
         nested.truncate(movi - 8);

@@ -53,7 +53,7 @@ inline QByteArray waveFile(int samples = 2205, const QByteArray &extraChunks = {
 
 // --- AVI ---------------------------------------------------------------
 
-struct AviSpec {
+struct AviRecipe {
     int width = 5;
     int height = 3; // negative: rows stored top first
     quint16 bits = 8;
@@ -68,7 +68,7 @@ struct AviSpec {
     QByteArray junk;          // a JUNK chunk in the header list and before the frames
 };
 
-inline QByteArray bitmapInfo(const AviSpec &s)
+inline QByteArray bitmapInfo(const AviRecipe &s)
 {
     QByteArray header = le32(40) + le32(quint32(s.width)) + le32(quint32(s.height)) + le16(1) + le16(s.bits) +
                         le32(s.compression) + le32(0) + le32(0) + le32(0) + le32(s.coloursUsed) + le32(0);
@@ -77,7 +77,7 @@ inline QByteArray bitmapInfo(const AviSpec &s)
     return header;
 }
 
-inline QByteArray frameBytes(const AviSpec &s, const QByteArray &picture)
+inline QByteArray frameBytes(const AviRecipe &s, const QByteArray &picture)
 {
     if (picture.isEmpty())
         return {};
@@ -90,7 +90,7 @@ inline QByteArray frameBytes(const AviSpec &s, const QByteArray &picture)
     return stored;
 }
 
-inline QByteArray aviFile(const AviSpec &s)
+inline QByteArray aviFile(const AviRecipe &s)
 {
     const QByteArray avih = le32(s.microSecondsPerFrame) + le32(0) + le32(0) + le32(0x10) +
                             le32(quint32(s.frames.size())) + le32(0) + le32(s.audioFirst ? 2 : 1) + le32(0) +

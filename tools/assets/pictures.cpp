@@ -19,9 +19,9 @@ namespace {
 
 // --- deterministic noise ---------------------------------------------------
 
-std::uint32_t hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed)
+std::uint32_t hash(std::uint32_t x, std::uint32_t y, std::uint32_t salt)
 {
-    std::uint32_t h = x * 0x8da6b343u ^ y * 0xd8163841u ^ seed * 0xcb1ab31fu;
+    std::uint32_t h = x * 0x8da6b343u ^ y * 0xd8163841u ^ salt * 0xcb1ab31fu;
     h ^= h >> 15;
     h *= 0x2c1b3c6du;
     h ^= h >> 12;
@@ -30,21 +30,21 @@ std::uint32_t hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed)
     return h;
 }
 
-double unit(std::uint32_t x, std::uint32_t y, std::uint32_t seed) // in [-1, 1)
+double unit(std::uint32_t x, std::uint32_t y, std::uint32_t salt) // in [-1, 1)
 {
-    return double(hash(x, y, seed) >> 8) / double(1u << 23) - 1.0;
+    return double(hash(x, y, salt) >> 8) / double(1u << 23) - 1.0;
 }
 
 // Value noise on a cells.x by cells.y lattice wrapped around a width by
 // height tile, so the tile repeats without a seam.
-double tiledNoise(double x, double y, int width, int height, int cellsX, int cellsY, std::uint32_t seed)
+double tiledNoise(double x, double y, int width, int height, int cellsX, int cellsY, std::uint32_t salt)
 {
     const double fx = x * cellsX / width, fy = y * cellsY / height;
     const int ix = int(std::floor(fx)), iy = int(std::floor(fy));
     auto smooth = [](double t) { return t * t * (3.0 - 2.0 * t); };
     const double tx = smooth(fx - ix), ty = smooth(fy - iy);
     auto at = [&](int cx, int cy) {
-        return unit(std::uint32_t((cx % cellsX + cellsX) % cellsX), std::uint32_t((cy % cellsY + cellsY) % cellsY), seed);
+        return unit(std::uint32_t((cx % cellsX + cellsX) % cellsX), std::uint32_t((cy % cellsY + cellsY) % cellsY), salt);
     };
     const double top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
     const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
