@@ -315,17 +315,38 @@ private slots:
         QCOMPARE(f.log.played, QStringList{kClickCue});
     }
 
-    // Which controls hand pointer movement to the window: after an element
-    // was shown, moving onto such a control blanks the page; any other
-    // control leaves it as it was. `point` is inside the control, where no
-    // other control covers it (the centre when null).
-    void movementReachesTheWindow_data()
+private:
+    // The rows of the routing tests: a control, the point on it, the page to
+    // show first, whether the legend shows, and whether the event passes.
+    static void routingColumns()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("legendShown");
         QTest::addColumn<bool>("passes");
+    }
+
+    // Shows the row's page (and legend) and finds its control.
+    QWidget *reach(const QString &control, QPoint point)
+    {
+        QFETCH(int, page);
+        QFETCH(bool, legendShown);
+        for (int i = 0; i < page; ++i)
+            QTest::keyClick(f.pages(), Qt::Key_Right);
+        if (legendShown)
+            f.window->Maluj(fullLegend());
+        return f.on(control, point);
+    }
+
+private slots:
+    // Which controls hand pointer movement to the window: after an element
+    // was shown, moving onto such a control blanks the page; any other
+    // control leaves it as it was. `point` is inside the control, where no
+    // other control covers it (the centre when null).
+    void movementReachesTheWindow_data()
+    {
+        routingColumns();
         QTest::newRow("window") << "OknoGlowne" << WindowFixture::background() << 0 << false << true;
         QTest::newRow("group label") << "GrupaLabel13" << QPoint() << 0 << false << true;
         QTest::newRow("La") << "Label21" << QPoint() << 0 << false << true;
@@ -364,14 +385,8 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QPoint, point);
-        QFETCH(int, page);
-        QFETCH(bool, legendShown);
         QFETCH(bool, passes);
-        for (int i = 0; i < page; ++i)
-            QTest::keyClick(f.pages(), Qt::Key_Right);
-        if (legendShown)
-            f.window->Maluj(fullLegend());
-        QWidget *target = f.on(control, point);
+        QWidget *target = reach(control, point);
         QVERIFY(target);
 
         f.moveOnto(26);
@@ -385,11 +400,7 @@ private slots:
     // for the options menu.
     void pressesReachTheWindow_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("legendShown");
-        QTest::addColumn<bool>("passes");
+        routingColumns();
         QTest::newRow("window") << "OknoGlowne" << WindowFixture::background() << 0 << false << true;
         QTest::newRow("group label") << "GrupaLabel1" << QPoint() << 0 << false << true;
         QTest::newRow("Ac") << "Label30" << QPoint() << 0 << false << true;
@@ -416,14 +427,8 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QPoint, point);
-        QFETCH(int, page);
-        QFETCH(bool, legendShown);
         QFETCH(bool, passes);
-        for (int i = 0; i < page; ++i)
-            QTest::keyClick(f.pages(), Qt::Key_Right);
-        if (legendShown)
-            f.window->Maluj(fullLegend());
-        QWidget *target = f.on(control, point);
+        QWidget *target = reach(control, point);
         QVERIFY(target);
         QSignalSpy menu(f.window.get(), &TOknoGlowne::optionsMenuRequested);
         f.press(target, Qt::RightButton, point);
