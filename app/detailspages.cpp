@@ -4,7 +4,6 @@
 #include "pagecontrol.h"
 #include "prefs/soundcues.h"
 #include "richtext/richtextview.h"
-#include "toknoglowne.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -461,42 +460,5 @@ std::vector<QWidget *> DetailsPages::movementPassers() const
 }
 
 // The main window's handlers of the details panel.
-
-void TOknoGlowne::Wyrzuc(const ElementRecord &element)
-{
-    if (element.Nazwa == m_lastShownName && !m_pinned)
-        return;
-    m_lastShownName = element.Nazwa;
-    m_details->fillPage(m_details->currentPage(), element);
-    if (element.Symbol != u"Dummy")
-        m_details->setIdentity(element.Symbol, QString::number(element.Numer),
-                               magneticType(element, [this](QStringView text) { return StringToFloat(text); }));
-    else
-        m_details->setIdentity({}, {}, {});
-}
-
-void TOknoGlowne::PageControl1Change()
-{
-    PlayPage();
-    if (!m_pinned)
-        ResetBitBtnClick();
-    else
-        Wyrzuc(m_catalogue.element(m_pinnedNumber));
-}
-
-void TOknoGlowne::PageControl1DrawTab(QPainter &painter, int index, const QRect &face)
-{
-    const TPageControl &pages = *m_details->pageControl();
-    painter.fillRect(face, colour(clSilver));
-    painter.setFont(pages.font());
-    painter.setPen(colour(SystemColour::WindowText));
-    painter.drawText(face.adjusted(5, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, pages.tabText(index));
-}
-
-void TOknoGlowne::ViewButtonClick(const QString &handlerName, QAbstractButton *button)
-{
-    PlayClick();
-    emit viewRequested(handlerName, button);
-}
 
 } // namespace tablicznik

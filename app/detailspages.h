@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/element.h"
-#include "data/stringtofloat.h"
 
 #include <QAbstractButton> // complete, so that the signal can carry it
 #include <QObject>
@@ -74,19 +73,5 @@ private:
 // The classic desktop look of group boxes and small push buttons (the title
 // on the frame line, square raised buttons); null where it is not built in.
 QStyle *classicStyle();
-
-// Ferromagnetic when the element has a Curie temperature; otherwise by the
-// sign of its magnetic susceptibility, "-" when that is no number. `parse`
-// reads the susceptibility only when it is needed.
-template <typename Parse>
-QString magneticType(const ElementRecord &element, Parse &&parse)
-{
-    if (element.TempCur != u"-")
-        return QStringLiteral("ferromagnetyk");
-    const ParsedNumber susceptibility = parse(QStringView(element.PodatMag));
-    if (susceptibility.noNumber)
-        return QStringLiteral("-");
-    return susceptibility.value >= 0 ? QStringLiteral("paramagnetyk") : QStringLiteral("diamagnetyk");
-}
 
 } // namespace tablicznik

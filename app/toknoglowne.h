@@ -113,7 +113,7 @@ public:
     AnimationView *Animate1() const { return m_animation; }
 
     // The element cards and the other auxiliary windows (windows/), and the
-    // options menu that opens most of them (prefs/optionsmenu.h).
+    // options menu that opens most of them (app/optionsmenu.h).
     AuxiliaryWindows &auxiliaryWindows() const { return *m_auxWindows; }
     OptionsMenu &optionsMenu() const { return *m_options; }
     DateClock &dateClock() const { return *m_dateClock; }

@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-#include "richtext/cp1250.h"
+#include "cp1250.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "rtfreader.h"
 
-#include "cp1250.h"
+#include "data/cp1250.h"
 #include "rtftokenizer.h"
 
 #include <QColor>

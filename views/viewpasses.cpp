@@ -1,6 +1,6 @@
 #include "viewpasses.h"
 
-#include "app/detailspages.h"
+#include "data/magnetictype.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/element.h"

@@ -1,6 +1,8 @@
 #include "testmain.h"
 #include "windowfixture.h"
 
+#include "data/magnetictype.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QPushButton>

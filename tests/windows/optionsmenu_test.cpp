@@ -1,7 +1,7 @@
 #include "app/toknoglowne.h"
 #include "controls/tmyspeedbutton.h"
 #include "prefs/animationview.h"
-#include "prefs/optionsmenu.h"
+#include "app/optionsmenu.h"
 #include "testmain.h"
 #include "windows/tfiszka.h"
 #include "windows/toautorzeform.h"

@@ -1,6 +1,6 @@
 #include "opis.h"
 
-#include "richtext/cp1250.h"
+#include "data/cp1250.h"
 
 #include <QStringList>
 
