@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
@@ -237,11 +236,8 @@ void OptionsMenu::Wyczdymki1Click()
 void OptionsMenu::Wyczzegar1Click()
 {
     m_window.PlayOver();
-    const bool on = !m_window.property("ClockVisible").toBool();
-    m_window.setProperty("ClockVisible", on);
-    for (const char *name : {"WitamyLab1", "WitamyLab2"})
-        if (auto *label = m_window.findChild<QLabel *>(QLatin1StringView(name)))
-            label->setVisible(on);
+    const bool on = !m_window.ClockVisible();
+    m_window.setClockVisible(on);
     m_window.setShowTime(on);
     m_clock->setText(onOff(on, "zegar"));
 }

@@ -34,16 +34,19 @@
 namespace tablicznik {
 namespace {
 
-// The flat command buttons along the window's edges.
+// The flat command buttons along the window's edges and what a click does;
+// the buttons along the bottom edge hand pointer movement to the window.
 struct CommandButton {
     const char *name, *caption, *picture;
     QRect place;
+    void (TOknoGlowne::*click)();
+    bool passesMoves = true;
 };
 const CommandButton kCommandButtons[] = {
-    {"SpeedButton1", "", ":/pictures/help.png", {589, 119, 30, 57}},
-    {"SpeedButton2", "Opcje", ":/pictures/opcje.png", {419, 397, 57, 25}},
-    {"SpeedButton3", "Czyść", ":/pictures/czysc.png", {490, 397, 57, 25}},
-    {"SpeedButton4", " Wyjdź", ":/pictures/wyjdz.png", {560, 397, 57, 25}},
+    {"SpeedButton1", "", ":/pictures/help.png", {589, 119, 30, 57}, &TOknoGlowne::SpeedButton1Click, false},
+    {"SpeedButton2", "Opcje", ":/pictures/opcje.png", {419, 397, 57, 25}, &TOknoGlowne::SpeedButton2Click},
+    {"SpeedButton3", "Czyść", ":/pictures/czysc.png", {490, 397, 57, 25}, &TOknoGlowne::ResetBitBtnClick},
+    {"SpeedButton4", " Wyjdź", ":/pictures/wyjdz.png", {560, 397, 57, 25}, &TOknoGlowne::SpeedButton4Click},
 };
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &place, const QFont &font,
@@ -76,7 +79,7 @@ WindowServices WindowServices::program()
 }
 
 TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *parent)
-    : QWidget(parent), m_catalogue(std::move(catalogue)), m_cues(new SoundCues(std::move(services.players), this)),
+    : QWidget(parent), m_catalogue(std::move(catalogue)), m_cues(std::make_unique<SoundCues>(std::move(services.players))),
       m_services(std::move(services)), m_auxWindows(new AuxiliaryWindows(*m_cues, this))
 {
     SprawdzRejestr(); // first of all; on a first run the about window shows here
@@ -94,7 +97,13 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     connectAuxiliaryWindows();
 }
 
-TOknoGlowne::~TOknoGlowne() = default;
+// The children go first, the last made first, while the catalogue, the cues
+// and the services they refer to still live.
+TOknoGlowne::~TOknoGlowne()
+{
+    while (!children().isEmpty())
+        delete children().last();
+}
 
 void TOknoGlowne::setupWindow()
 {
@@ -157,16 +166,19 @@ void TOknoGlowne::createFurniture()
         const QByteArray name = "GrupaLabel" + QByteArray::number(++index);
         auto *label = makeLabel(this, name.constData(), QString::fromLatin1(group.caption), {group.left, group.top, 30, 13},
                                 groupFont, SystemColour::ActiveCaption);
+        m_tableBackground.push_back(label);
         label->adjustSize();
         label->setFixedHeight(13);
         label->setToolTip(QString::fromLatin1(group.hint));
     }
 
     const QFont fBlockFont = pixelFont(QStringLiteral("MS Sans Serif"), 20, true);
-    makeLabel(this, "Label21", QStringLiteral("La"), {80, 364, 24, 23}, fBlockFont, SystemColour::InactiveCaption)
-        ->setToolTip(QStringLiteral("Lantan"));
-    makeLabel(this, "Label30", QStringLiteral("Ac"), {80, 397, 24, 23}, fBlockFont, SystemColour::InactiveCaption)
-        ->setToolTip(QStringLiteral("Aktyn"));
+    for (auto [name, symbol, top, hint] : {std::tuple{"Label21", "La", 364, "Lantan"}, {"Label30", "Ac", 397, "Aktyn"}}) {
+        QLabel *place = makeLabel(this, name, QString::fromLatin1(symbol), {80, top, 24, 23}, fBlockFont,
+                                  SystemColour::InactiveCaption);
+        place->setToolTip(QString::fromLatin1(hint));
+        m_tableBackground.push_back(place);
+    }
 
     m_dateLabel = makeLabel(this, "WitamyLab1", QString(), {83, 244, 317, 24}, pixelFont(QStringLiteral("Arial"), 16, true),
                             SystemColour::Highlight, Qt::AlignHCenter | Qt::AlignTop);
@@ -221,12 +233,10 @@ void TOknoGlowne::createCommandButtons()
         button->setText(QString::fromUtf8(command.caption));
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
         button->setAttribute(Qt::WA_TranslucentBackground);
+        connect(button, &QToolButton::clicked, this, command.click);
+        if (command.passesMoves)
+            m_movingCommands.push_back(button);
     }
-    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton4")), &QToolButton::clicked, this, &QWidget::close);
-    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton3")), &QToolButton::clicked, this,
-            &TOknoGlowne::ResetBitBtnClick);
-    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton1")), &QToolButton::clicked, this,
-            &TOknoGlowne::SpeedButton1Click);
 }
 
 void TOknoGlowne::paintBackground()
@@ -312,6 +322,13 @@ bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
 void TOknoGlowne::setPlaySounds(bool on) { m_cues->setPlaySounds(on); }
 bool TOknoGlowne::SoundsReady() const { return m_cues->soundsReady(); }
 
+void TOknoGlowne::setClockVisible(bool visible)
+{
+    m_clockVisible = visible;
+    m_dateLabel->setVisible(visible);
+    m_clockLabel->setVisible(visible);
+}
+
 void TOknoGlowne::setShowAVI(bool on)
 {
     m_flags.ShowAVI = on;
@@ -345,8 +362,6 @@ void TOknoGlowne::connectAuxiliaryWindows()
 {
     m_options = new OptionsMenu(*this, *m_auxWindows);
     connect(this, &TOknoGlowne::optionsMenuRequested, m_options, &OptionsMenu::popup);
-    connect(findChild<QToolButton *>(QStringLiteral("SpeedButton2")), &QToolButton::clicked, m_options,
-            &OptionsMenu::SpeedButton2Click);
     connect(this, &TOknoGlowne::cardRequested, this, &TOknoGlowne::openCard);
     connect(this, &TOknoGlowne::helpRequested, this, &TOknoGlowne::openModalHelp);
 }
@@ -414,17 +429,11 @@ void TOknoGlowne::connectPointerTracking()
     m_routing = new PointerRouting(
         this, [this] { FormMouseMove(); }, [this](QMouseEvent *e) { FormMouseDown(e); });
     m_routing->holdEvents();
-    const auto named = [this](const QString &name) { return findChild<QWidget *>(name); };
 
     // The table's background: group labels and the La and Ac places.
-    for (int i = 1; i <= 18; ++i) {
-        QWidget *group = named(QStringLiteral("GrupaLabel%1").arg(i));
-        m_routing->passMoves(group);
-        m_routing->passPresses(group);
-    }
-    for (const char *name : {"Label21", "Label30"}) {
-        m_routing->passMoves(named(QLatin1StringView(name)));
-        m_routing->passPresses(named(QLatin1StringView(name)));
+    for (QWidget *place : m_tableBackground) {
+        m_routing->passMoves(place);
+        m_routing->passPresses(place);
     }
     // The legend: the box and the no-data swatch beside it pass movement;
     // the box, every swatch and every text pass presses.
@@ -437,8 +446,8 @@ void TOknoGlowne::connectPointerTracking()
     }
     m_routing->passPresses(m_dateLabel);
     m_routing->passPresses(m_clockLabel);
-    for (const char *name : {"SpeedButton2", "SpeedButton3", "SpeedButton4"})
-        m_routing->passMoves(named(QLatin1StringView(name)));
+    for (QWidget *command : m_movingCommands)
+        m_routing->passMoves(command);
     for (QWidget *control : m_details->movementPassers())
         m_routing->passMoves(control);
 }
@@ -529,6 +538,16 @@ void TOknoGlowne::SpeedButton1Click()
 {
     PlayClick();
     emit helpRequested();
+}
+
+void TOknoGlowne::SpeedButton2Click()
+{
+    m_options->SpeedButton2Click();
+}
+
+void TOknoGlowne::SpeedButton4Click()
+{
+    close();
 }
 
 void TOknoGlowne::Maluj(const LegendContent &legend)

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 #include <functional>
 #include <memory>
 
@@ -65,7 +66,7 @@ class TOknoGlowne : public QWidget, public TableCanvas {
     Q_PROPERTY(bool Pinned MEMBER m_pinned)
     Q_PROPERTY(int PinnedNumber MEMBER m_pinnedNumber)
     Q_PROPERTY(QString CardElementName MEMBER m_cardElementName)
-    Q_PROPERTY(bool ClockVisible MEMBER m_clockVisible)
+    Q_PROPERTY(bool ClockVisible READ ClockVisible WRITE setClockVisible)
     Q_PROPERTY(bool PlaySounds READ PlaySounds WRITE setPlaySounds)
     Q_PROPERTY(bool ShowTime READ ShowTime WRITE setShowTime)
     Q_PROPERTY(bool ShowAVI READ ShowAVI WRITE setShowAVI)
@@ -102,6 +103,9 @@ public:
     // only the flag (the clock toggle sets ClockVisible and the labels).
     bool PlaySounds() const;
     void setPlaySounds(bool on);
+    bool ClockVisible() const { return m_clockVisible; }
+    // Shows or hides the date line and the clock at once.
+    void setClockVisible(bool visible);
     bool ShowTime() const { return m_flags.ShowTime; }
     void setShowTime(bool on) { m_flags.ShowTime = on; }
     bool ShowAVI() const { return m_flags.ShowAVI; }
@@ -144,7 +148,9 @@ public:
     void FormMouseMove();
     void FormMouseDown(QMouseEvent *event);
     void ResetBitBtnClick();
-    void SpeedButton1Click();
+    void SpeedButton1Click(); // help
+    void SpeedButton2Click(); // "Opcje"
+    void SpeedButton4Click(); // " Wyjdź"
 
     static constexpr quint32 PinColor = 0x00DF88;
 
@@ -181,8 +187,12 @@ private:
     void PageControl1DrawTab(QPainter &painter, int index, const QRect &face);
     void ViewButtonClick(const QString &handlerName, QAbstractButton *button);
 
+    // The children keep references to these three; the destructor deletes
+    // the children while they still live.
     Catalogue m_catalogue;
-    SoundCues *m_cues = nullptr;
+    std::unique_ptr<SoundCues> m_cues;
+    WindowServices m_services;
+
     std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
     TMySpeedButton *m_dummyButton = nullptr;
     QPixmap m_background; // the tiles and both outlines, drawn once
@@ -195,6 +205,8 @@ private:
     QTimer *m_timer1 = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_clockLabel = nullptr;
+    std::vector<QWidget *> m_tableBackground; // group labels, the La and Ac places
+    std::vector<QWidget *> m_movingCommands;  // the command buttons that pass pointer movement
 
     QString m_lastShownName;
     int m_hoveredNumber = 0;
@@ -204,7 +216,6 @@ private:
     bool m_clockVisible = true;
 
     // Preferences and media (prefs/).
-    WindowServices m_services;
     Preferences m_flags; // PlaySounds lives in the cues
     AnimationView *m_animation = nullptr;
     HintSwitch *m_hints = nullptr;
