@@ -60,7 +60,7 @@ private slots:
         bool flip = false;
         QBENCHMARK {
             window.Maluj((flip = !flip) ? first : second);
-            colourByNumbers(window, QStringLiteral("PromAtom"), bounds, QStringLiteral("PROMIEŃ ATOMU [pm]."));
+            colourByNumbers(window, &ElementRecord::PromAtom, bounds, QStringLiteral("PROMIEŃ ATOMU [pm]."));
         }
     }
 
@@ -71,7 +71,7 @@ private slots:
         window.Maluj(legend(0x100000));
         const std::array<double, 14> bounds{68, 87, 106, 125, 144, 163, 182, 201, 220, 239, 258, 277, 296, 315};
         QBENCHMARK {
-            colourByNumbers(window, QStringLiteral("PromAtom"), bounds, QStringLiteral("PROMIEŃ ATOMU [pm]."));
+            colourByNumbers(window, &ElementRecord::PromAtom, bounds, QStringLiteral("PROMIEŃ ATOMU [pm]."));
         }
     }
 };

@@ -28,29 +28,14 @@ int entryFor(double value, std::span<const ScaleEntry> entries)
     return found;
 }
 
-namespace {
-
-// The record member of a stored field, so that the walk does not look the
-// name up 112 times. Fields that are not stored (Opis) go by name.
-QString ElementRecord::*memberOf(const QString &field)
-{
-    for (const TextField &f : kStoredTextFields)
-        if (field == QLatin1StringView(f.name))
-            return f.member;
-    return nullptr;
-}
-
-} // namespace
-
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
 {
-    QString ElementRecord::*member = memberOf(pass.field);
     const int shownEntries = int(pass.entries.size());
     int coloured = 0;
     for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
         const ElementRecord &element = canvas.catalogue().element(numer);
         TMySpeedButton *button = canvas.elementButton(numer);
-        const QString stored = member ? element.*member : element.field(pass.field);
+        const QString &stored = element.*pass.field;
         const ParsedNumber number = canvas.StringToFloat(pass.text ? pass.text(element, stored) : stored);
         button->setEnabled(true);
         if (pass.keepDisabled && pass.keepDisabled(element))
@@ -68,7 +53,7 @@ int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
     return coloured;
 }
 
-int colourByNumbers(TableCanvas &canvas, const QString &field, std::span<const double> bounds, const QString &caption)
+int colourByNumbers(TableCanvas &canvas, Field field, std::span<const double> bounds, const QString &caption)
 {
     return colourByNumbers(canvas, NumericPass{field, entriesFromBounds(bounds), caption, {}, {}});
 }

@@ -2,6 +2,8 @@
 
 #include "canvas.h"
 
+#include "data/element.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,7 +13,6 @@
 
 namespace tablicznik {
 
-struct ElementRecord;
 
 // One entry of a numeric scale. A range entry takes from <= value < below
 // (an open end is an infinity); an exact entry takes the value `from` only.
@@ -33,14 +34,14 @@ std::vector<ScaleEntry> entriesFromBounds(std::span<const double> bounds);
 // tested one after another without stopping at a match.
 int entryFor(double value, std::span<const ScaleEntry> entries);
 
-// What a numeric view reads and how: the property by its field name, the
+// What a numeric view reads and how: the property by its field, the
 // entries of its scale (entry k is entries[k-1], coloured with swatch k) and
 // the caption the window shows afterwards. Two hooks serve the views that
 // differ: `text` may hand the reader another text than the stored one
 // ("<0" read as "0", only a mantissa); `keepDisabled` disables an element
 // again right after it was enabled, while it is still coloured.
 struct NumericPass {
-    QString field;
+    Field field;
     std::vector<ScaleEntry> entries;
     QString caption;
     std::function<QString(const ElementRecord &, const QString &stored)> text;
@@ -55,6 +56,6 @@ struct NumericPass {
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass);
 
 // The same for a plain field with bounds, as most views need it.
-int colourByNumbers(TableCanvas &canvas, const QString &field, std::span<const double> bounds, const QString &caption);
+int colourByNumbers(TableCanvas &canvas, Field field, std::span<const double> bounds, const QString &caption);
 
 } // namespace tablicznik

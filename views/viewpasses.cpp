@@ -7,22 +7,9 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace tablicznik {
 namespace {
-
-using Member = QString ElementRecord::*;
-
-// The record member of a stored field, looked up once per view rather than
-// once per element.
-Member member(const char *field)
-{
-    for (const TextField &f : kStoredTextFields)
-        if (qstrcmp(f.name, field) == 0)
-            return f.member;
-    throw std::logic_error(std::string("a view reads an unknown field: ") + field);
-}
 
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -131,7 +118,7 @@ LegendContent legendOf(const NumericScaleView &view)
 void showView(TableCanvas &canvas, const NumericScaleView &view)
 {
     canvas.Maluj(legendOf(view));
-    NumericPass pass{text(view.field), scaleOf(view), text(view.caption), {}, {}};
+    NumericPass pass{view.field, scaleOf(view), text(view.caption), {}, {}};
     switch (view.reading) {
     case Reading::BelowZeroAsZero:
         pass.text = [](const ElementRecord &, const QString &stored) {
@@ -172,9 +159,9 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view)
             entries.push_back(entry);
         }
     }
-    const Member filtered = member(view.filter.field);
+    const Field filtered = view.filter.field;
     const QString filterText = text(view.filter.text);
-    const Member valued = view.field ? member(view.field) : nullptr;
+    const Field valued = view.field;
     const QString mantissaEnd = QStringLiteral("•");
 
     for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
@@ -217,7 +204,7 @@ LegendContent legendOf(const CategoryView &view)
 void showView(TableCanvas &canvas, const CategoryView &view)
 {
     canvas.Maluj(legendOf(view));
-    const Member field = member(view.field);
+    const Field field = view.field;
     if (view.comparison == Comparison::Text) {
         colourByCategory(canvas, view.entries, [field](const ElementRecord &element) { return element.*field; });
     } else {
@@ -261,7 +248,7 @@ void showView(TableCanvas &canvas, const ShellView &view)
 {
     enum { Increase = 1, Decrease, NoChange, EmptyShell };
     canvas.Maluj(legendOf(view));
-    const Member shell = member(view.field);
+    const Field shell = view.field;
     const Catalogue &catalogue = canvas.catalogue();
 
     // Element 1 has no predecessor. It is enabled, so that it never stays
@@ -313,7 +300,7 @@ void showView(TableCanvas &canvas, const EraView &view)
         canvas.elementButton(1)->setTextColor(colour(*view.firstElementColour));
     const std::vector<ScaleEntry> years = entriesFromBounds(boundValues(view.bounds));
     const QStringList eraWords = texts(view.eraWords);
-    const Member field = member(view.field);
+    const Field field = view.field;
 
     for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
         const QString &year = canvas.catalogue().element(numer).*field;
@@ -377,7 +364,7 @@ void showView(TableCanvas &canvas, const SusceptibilityView &view)
         for (double &bound : bounds)
             bound = -bound;
     const std::vector<ScaleEntry> entries = entriesFromBounds(bounds);
-    const Member field = member(view.field);
+    const Field field = view.field;
 
     for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
         const ParsedNumber number = canvas.StringToFloat(canvas.catalogue().element(numer).*field);

@@ -36,7 +36,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PromAtomButtonClick",
         .trigger = "PromAtomButton",
-        .field = "PromAtom",
+        .field = &ElementRecord::PromAtom,
         .Title = " Promień atomu [pm]: ",
         .caption = "PROMIEŃ ATOMU [pm].",
         .bounds = {"68", "87", "106", "125", "144", "163", "182", "201", "220", "239", "258", "277", "296", "315"},
@@ -45,7 +45,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PromKowalButtonClick",
         .trigger = "PromKowalButton",
-        .field = "PromKowal",
+        .field = &ElementRecord::PromKowal,
         .Title = " Promień kowalencyjny atomu [pm]: ",
         .caption = "PROMIEŃ KOWALENCYJNY ATOMU [pm].",
         .bounds = {"45", "59", "73", "81", "100", "113", "128", "140", "154", "167", "181", "194", "208", "221"},
@@ -54,7 +54,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "TwardoscButtonClick",
         .trigger = "TwardoscButton",
-        .field = "Twardosc",
+        .field = &ElementRecord::Twardosc,
         .Title = " Twardość pierwiastka (skala Brinella): ",
         .caption = "TWARDOŚĆ.",
         .bounds = {"1", "10", "50", "100", "200", "400", "500", "600", "700", "800", "1000", "1500", "2000", "3000"},
@@ -63,7 +63,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "WytrzRozButtonClick",
         .trigger = "WytrzRozButton",
-        .field = "WytrzRoz",
+        .field = &ElementRecord::WytrzRoz,
         .Title = " Wytrzymałość na rozciąganie [MPa]: ",
         .caption = "WYTRZYMAŁOŚĆ NA ROZCIĄGANIE PIERWIASTKA [MPa].",
         .bounds = {"10", "12", "14", "17", "21", "29", "41", "61", "94", "147", "235", "379", "615", "1000"},
@@ -72,7 +72,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "ModYoungButtonClick",
         .trigger = "ModYoungButton",
-        .field = "ModYoung",
+        .field = &ElementRecord::ModYoung,
         .Title = " Moduł Younga [GPa]: ",
         .caption = "MODÓŁ YOUNGA PIERWIASTKA [GPa].",
         .bounds = {"40", "80", "120", "160", "200", "240", "280", "320", "360", "400", "440", "480", "520", "560"},
@@ -81,7 +81,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "ElektroujButtonClick",
         .trigger = "ElektroujButton",
-        .field = "Elektrouj",
+        .field = &ElementRecord::Elektrouj,
         .Title = " Elektroujemność wg. Paulinga: ",
         .caption = "ELEKTROUJEMNOŚĆ PIERWIASTKA.",
         .bounds = {"0,50", "0,75", "1,00", "1,25", "1,50", "1,75", "2,00", "2,25", "2,50", "2,75", "3,00", "3,25", "3,50", "3,75"},
@@ -90,7 +90,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PowElektrButtonClick",
         .trigger = "PowElektrButton",
-        .field = "PowElektr",
+        .field = &ElementRecord::PowElektr,
         .Title = " Powinowactwo elektronowe [eV]: ",
         .caption = "POWINOWACTWO ELEKTRONOWE PIERWIASTKA [eV].",
         .bounds = {"-2,1", "-1,7", "-1,3", "-0,9", "-0,5", "0,0", "0,3", "0,7", "1,2", "1,6", "2,0", "2,4", "2,8", "3,2"},
@@ -100,7 +100,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "TempTopButtonClick",
         .trigger = "TempTopButton",
-        .field = "TempTop",
+        .field = &ElementRecord::TempTop,
         .Title = " Temperatura topnienia [°C]: ",
         .caption = "TEMPERATURA TOPNIENIA TYPOWEJ FORMY PIERWIASTKA [°C].",
         .bounds = {"-200", "-100", "0", "500", "1000", "1300", "1600", "1900", "2200", "2500", "2800", "3100", "3400", "3700"},
@@ -110,7 +110,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "EntTopButtonClick",
         .trigger = "EntTopButton",
-        .field = "EntTop",
+        .field = &ElementRecord::EntTop,
         .Title = " Entalpia topnienia [kJ/mol]: ",
         .caption = "ENTALPIA TOPNIENIA [kJ/mol].",
         .bounds = {"4", "8", "12", "16", "20", "24", "28", "32", "36", "40", "44", "48", "52", "56"},
@@ -119,7 +119,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "TempWrzButtonClick",
         .trigger = "TempWrzButton",
-        .field = "TempWrz",
+        .field = &ElementRecord::TempWrz,
         .Title = " Temperatura wrzenia [°C]: ",
         .caption = "TEMPERATURA WRZENIA TYPOWEJ FORMY PIERWIASTKA [°C].",
         .bounds = {"-200", "-100", "0", "500", "1000", "1500", "2000", "2500", "3000", "3500", "4000", "4500", "5000", "5500"},
@@ -129,7 +129,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "MolEntAtomButtonClick",
         .trigger = "MolEntAtomButton",
-        .field = "MolEntAtom",
+        .field = &ElementRecord::MolEntAtom,
         .Title = " Molowa entalpia atomizacji [kJ/mol]: ",
         .caption = "MOLOWA ENTALPIA ATOMIZACJI [kJ/mol].",
         .bounds = {"50", "100", "150", "200", "250", "300", "350", "400", "450", "500", "550", "600", "650", "700"},
@@ -139,7 +139,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "WspPrzewCiepButtonClick",
         .trigger = "WspPrzewCiepButton",
-        .field = "WspPrzewCiep",
+        .field = &ElementRecord::WspPrzewCiep,
         .Title = " Współczynnik przewodnictwa ciepła [W/(m•K)]: ",
         .caption = "WSPÓŁCZYNNIK PRZEWODZENIA CIEPŁA [W/(m•K)].",
         .bounds = {"25", "50", "75", "100", "125", "150", "175", "200", "225", "250", "275", "300", "325", "350"},
@@ -148,7 +148,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "MolPojCiepButtonClick",
         .trigger = "MolPojCiepButton",
-        .field = "MolPojCiep",
+        .field = &ElementRecord::MolPojCiep,
         .Title = " Molowa pojemność cieplna [J/(mol•K)]: ",
         .caption = "MOLOWA POJEMNOŚĆ CIEPLNA [J/(mol•K)].",
         .bounds = {"10", "15", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "40"},
@@ -157,7 +157,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "EntropMolButtonClick",
         .trigger = "EntropMolButton",
-        .field = "EntropMol",
+        .field = &ElementRecord::EntropMol,
         .Title = " Entropia molowa [J/(mol•K)]: ",
         .caption = "ENTROPIA MOLOWA [J/(mol•K)].",
         .bounds = {"13", "20", "25", "30", "35", "40", "45", "60", "80", "100", "120", "140", "160", "180"},
@@ -166,7 +166,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PotJon1ButtonClick",
         .trigger = "PotJon1Button",
-        .field = "PotJon1",
+        .field = &ElementRecord::PotJon1,
         .Title = " Energia jonizacji pierwszego stopnia [eV]: ",
         .caption = "ENERGIA PIERWSZEJ JONIZACJI [eV].",
         .bounds = {"4,0", "5,0", "6,0", "7,0", "8,0", "9,0", "10,0", "11,0", "12,0", "13,0", "14,0", "15,0", "16,0", "17,0"},
@@ -175,7 +175,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PotJon2ButtonClick",
         .trigger = "PotJon2Button",
-        .field = "PotJon2",
+        .field = &ElementRecord::PotJon2,
         .Title = " Energia jonizacji drugiego stopnia [eV]: ",
         .caption = "ENERGIA DRUGIEJ JONIZACJI [eV].",
         .bounds = {"11,0", "12,0", "12,5", "13,0", "14,0", "15,0", "17,0", "19,0", "22,0", "26,0", "32,0", "39,0", "48,0", "60,0"},
@@ -185,7 +185,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PotJon3ButtonClick",
         .trigger = "PotJon3Button",
-        .field = "PotJon3",
+        .field = &ElementRecord::PotJon3,
         .Title = " Energia jonizacji trzeciego stopnia [eV]: ",
         .caption = "ENERGIA TRZECIEJ JONIZACJI [eV].",
         .bounds = {"19,8", "20,7", "22,0", "24,1", "27,3", "32,3", "40,1", "52,2", "70,9", "100,0", "112,0", "124,0", "136,0", "148,0"},
@@ -194,7 +194,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "PotJon4ButtonClick",
         .trigger = "PotJon4Button",
-        .field = "PotJon4",
+        .field = &ElementRecord::PotJon4,
         .Title = " Energia jonizacji czwartego stopnia [eV]: ",
         .caption = "ENERGIA CZWARTEJ JONIZACJI [eV].",
         .bounds = {"30,2", "30,8", "31,9", "33,4", "35,7", "39,0", "43,9", "51,1", "61,7", "77,4", "100,6", "134,7", "185,1", "259,0"},
@@ -203,7 +203,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "LiczIzotopButtonClick",
         .trigger = "LiczIzotopButton",
-        .field = "LiczIzotop",
+        .field = &ElementRecord::LiczIzotop,
         .Title = " Liczba znanych izotopów pierwiastka: ",
         .caption = "LICZBA OTRZYMANYCH I ZNANYCH IZOTOPÓW.",
         .bounds = {"2", "5", "7", "10", "12", "15", "17", "20", "22", "25", "27", "30", "32", "35"},
@@ -212,7 +212,7 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
     {
         .handler = "LiczTrIzotopButtonClick",
         .trigger = "LiczTrIzotopButton",
-        .field = "LiczTrIzotop",
+        .field = &ElementRecord::LiczTrIzotop,
         .Title = " Liczba trwałych izotopów: ",
         .caption = "LICZBA TRWAŁYCH IZOTOPÓW.",
         .Count = 11,
@@ -229,11 +229,11 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
     {
         .handler = "CiaaStae1Click",
         .trigger = "CiaaStae1",
-        .field = "Gestosc",
+        .field = &ElementRecord::Gestosc,
         .Title = " Gęstość ciał stałych i cieczy [g/cm^3]: ",
         .caption = "GĘSTOŚĆ CIAŁ STAŁYCH I CIECZY [g/cm^3].",
         .Count = 16,
-        .filter = {"StanSkup", "gazowy", false},
+        .filter = {&ElementRecord::StanSkup, "gazowy", false},
         .bounds = {"1,4", "2,9", "4,3", "5,7", "7,2", "8,6", "10,1", "11,5", "12,9", "14,4", "15,8", "17,3", "18,7", "20,1"},
         .colours = {0xDAFFDA, 0xB6FFB6, 0x91FF91, 0x6DFF6D, 0x48FF48, 0x24FF24, 0x00FF00, 0x00FF00, 0x00DA00, 0x00B600,
                     0x009100, 0x006D00, 0x004800, 0x002400, 0x000000},
@@ -241,11 +241,11 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
     {
         .handler = "Gazy1Click",
         .trigger = "Gazy1",
-        .field = "Gestosc",
+        .field = &ElementRecord::Gestosc,
         .Title = " Gęstość gazów [g/cm^3]: ",
         .caption = "GĘSTOŚĆ GAZÓW [g/cm^3].",
         .Count = 8,
-        .filter = {"StanSkup", "gazowy", true},
+        .filter = {&ElementRecord::StanSkup, "gazowy", true},
         .ranges = {{nullptr, "0,4"}, {"0,6", "0,9"}, {"0,9", "1,25"}, {"1,25", "1,5"}, {"1,5", "1,8"}, {"2,1", "2,4"},
                    {"2,95", "3,3"}, {"4,1", nullptr}},
         .texts = {" - 0,05÷0,4", " - 0,6÷0,9", " - 0,9÷1,25", " - 1,25÷1,5", " - 1,5÷1,8", " - 2,1÷2,4", " - 2,95÷3,3",
@@ -256,11 +256,11 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
     {
         .handler = "OporWlasButtonClick",
         .trigger = "OporWlasButton",
-        .field = "OporWlas",
+        .field = &ElementRecord::OporWlas,
         .Title = " Opór właściwy metali [10^(-8) ohm•m]: ",
         .caption = "OPÓR WŁAŚCIWY METALI [10^(-8) ohm•m].",
         .Count = 16,
-        .filter = {"TypPrzew", "metal", true},
+        .filter = {&ElementRecord::TypPrzew, "metal", true},
         // The bound between entries 13 and 14 is 100, as their texts say.
         .bounds = {"1,4", "2,0", "2,9", "4,2", "6,0", "8,6", "12", "17", "25", "35", "50", "75", "100", "125"},
         .colours = {0x26FF26, 0x4AFF4A, 0x6EFF6E, 0x92FF92, 0xB6FFB6, 0xDAFFDA, 0xFFFFFF, 0xFFFFFF, 0xDADAFF, 0xB6B6FF,
@@ -276,7 +276,7 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
         .Title = " Temperatura Curie ferromagnetyków [°C]: ",
         .caption = "TEMPERATURA CURIE FERROMAGNETYKÓW [°C].",
         .Count = 7,
-        .filter = {"TempCur", "-", false},
+        .filter = {&ElementRecord::TempCur, "-", false},
         .texts = {"- -253", "- -186", "- -50", "- +20,2", "- +357", "- +770", "- +1121"},
         .colours = {0xFF4848, 0xFF9191, 0xFFDADA, 0xFFFFFF, 0xFFB6FF, 0xFF6EFF, 0xFF26FF},
         .fixed = {{67, 1}, {66, 2}, {65, 3}, {64, 4}, {28, 5}, {26, 6}, {27, 7}},
@@ -287,7 +287,7 @@ const std::vector<CategoryView> kCategoryViews = {
     {
         .handler = "StanSkupButtonClick",
         .trigger = "StanSkupButton",
-        .field = "StanSkup",
+        .field = &ElementRecord::StanSkup,
         .Title = " Stan skupienia: ",
         .caption = "STAN SKUPIENIA.",
         .Count = 3,
@@ -299,7 +299,7 @@ const std::vector<CategoryView> kCategoryViews = {
     {
         .handler = "CharTlenButtonClick",
         .trigger = "CharTlenButton",
-        .field = "CharTlen",
+        .field = &ElementRecord::CharTlen,
         .Title = " Charakter tlenku: ",
         .caption = "CHARAKTER TLENKU.",
         .Count = 4,
@@ -312,7 +312,7 @@ const std::vector<CategoryView> kCategoryViews = {
     {
         .handler = "WartTypButtonClick",
         .trigger = "WartTypButton",
-        .field = "WartTyp",
+        .field = &ElementRecord::WartTyp,
         .Title = " Najczęściej wystepująca wartościowość: ",
         .caption = "TYPOWA WARTOŚCIOWOŚĆ PIERWIASTKA.",
         .Count = 7,
@@ -328,7 +328,7 @@ const std::vector<CategoryView> kCategoryViews = {
     {
         .handler = "TypStopUtlButtonClick",
         .trigger = "TypStopUtlButton",
-        .field = "TypStopUtl",
+        .field = &ElementRecord::TypStopUtl,
         .Title = " Najczęściej występujący stopień utlenienia: ",
         .caption = "NAJCZĘSTSZY STOPIEŃ UTLENIENIA PIERWIASTKA.",
         .Count = 12,
@@ -357,20 +357,20 @@ const std::array<ShellEntry, 4> kShellEntries = {{
 
 // Element 1 has no predecessor: shell K shows it pure green, the others black.
 const std::vector<ShellView> kShellViews = {
-    {"PowKButtonClick", "PowKButton", "PowK", "K", " Zmiany w konfiguracji elektronowej na powłoce K: ",
+    {"PowKButtonClick", "PowKButton", &ElementRecord::PowK, "K", " Zmiany w konfiguracji elektronowej na powłoce K: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE K.", 3, 0x00FF00, false},
-    {"PowLButtonClick", "PowLButton", "PowL", "L", " Zmiany w konfiguracji elektronowej na powłoce L: ",
+    {"PowLButtonClick", "PowLButton", &ElementRecord::PowL, "L", " Zmiany w konfiguracji elektronowej na powłoce L: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE L.", 4, 0x000000, true},
-    {"PowMButtonClick", "PowMButton", "PowM", "M", " Zmiany w konfiguracji elektronowej na powłoce M: ",
+    {"PowMButtonClick", "PowMButton", &ElementRecord::PowM, "M", " Zmiany w konfiguracji elektronowej na powłoce M: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE M.", 4, 0x000000, true},
-    {"PowNButtonClick", "PowNButton", "PowN", "N", " Zmiany w konfiguracji elektronowej na powłoce N: ",
+    {"PowNButtonClick", "PowNButton", &ElementRecord::PowN, "N", " Zmiany w konfiguracji elektronowej na powłoce N: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE N.", 4, 0x000000, true},
     // Palladium's O shell is empty after rhodium's one electron: a decrease, not black.
-    {"PowOButtonClick", "PowOButton", "PowO", "O", " Zmiany w konfiguracji elektronowej na powłoce O: ",
+    {"PowOButtonClick", "PowOButton", &ElementRecord::PowO, "O", " Zmiany w konfiguracji elektronowej na powłoce O: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE O.", 4, 0x000000, true, FixedEntry{46, 2}},
-    {"PowPButtonClick", "PowPButton", "PowP", "P", " Zmiany w konfiguracji elektronowej na powłoce P: ",
+    {"PowPButtonClick", "PowPButton", &ElementRecord::PowP, "P", " Zmiany w konfiguracji elektronowej na powłoce P: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE P.", 4, 0x000000, true},
-    {"PowQButtonClick", "PowQButton", "PowQ", "Q", " Zmiany w konfiguracji elektronowej na powłoce Q: ",
+    {"PowQButtonClick", "PowQButton", &ElementRecord::PowQ, "Q", " Zmiany w konfiguracji elektronowej na powłoce Q: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE Q.", 4, 0x000000, true},
 };
 
@@ -378,7 +378,7 @@ const std::vector<EraView> kEraViews = {
     {
         .handler = "Star1Click",
         .trigger = "Star1",
-        .field = "RokOdkryc",
+        .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
         .caption = "PIERWIASTKI ZNANE JUŻ W STAROŻYTNOŚCI.",
         .Count = 1,
@@ -391,7 +391,7 @@ const std::vector<EraView> kEraViews = {
     {
         .handler = "redniowiecze1Click",
         .trigger = "redniowiecze1",
-        .field = "RokOdkryc",
+        .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
         .caption = "PIERWIASTKI ODKRYTE W ŚREDNIOWIECZU.",
         .Count = 1,
@@ -404,7 +404,7 @@ const std::vector<EraView> kEraViews = {
     {
         .handler = "Pozostae1Click",
         .trigger = "Pozostae1",
-        .field = "RokOdkryc",
+        .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
         .caption = "DATY ODKRYCIA PIERWIASTKÓW.",
         .Count = 13,
@@ -445,7 +445,7 @@ const std::vector<SusceptibilityView> kSusceptibilityViews = {
     {
         .handler = "Pokaparamagnetyki2Click",
         .trigger = "Pokaparamagnetyki2",
-        .field = "PodatMag",
+        .field = &ElementRecord::PodatMag,
         .Title = " Podatność magnetyczna paramagnetyków [10^(-6) cm^3/mol]: ",
         .caption = "PODATNOŚĆ MAGNETYCZNA PARAMAGNETYKÓW [10^(-6) cm^3/mol].",
         .Count = 16,
@@ -457,7 +457,7 @@ const std::vector<SusceptibilityView> kSusceptibilityViews = {
     {
         .handler = "Pokadiamagnetyki2Click",
         .trigger = "Pokadiamagnetyki2",
-        .field = "PodatMag",
+        .field = &ElementRecord::PodatMag,
         .Title = " Podatność magnetyczna diamagnetyków [10^(-6) cm^3/mol]: ",
         .caption = "PODATNOŚĆ MAGNETYCZNA DIAMAGNETYKÓW [10^(-6) cm^3/mol].",
         .Count = 16,

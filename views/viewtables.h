@@ -2,6 +2,8 @@
 
 #include "scale.h"
 
+#include "data/element.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -45,7 +47,7 @@ enum class Reading {
 struct NumericScaleView {
     const char *handler;
     const char *trigger;
-    const char *field;
+    Field field;
     const char *Title;
     const char *caption;
     int Count = 16;
@@ -63,7 +65,7 @@ struct NumericScaleView {
 // An element passes when its field equals the text (or, with `equal`
 // false, when it does not).
 struct FieldTest {
-    const char *field;
+    Field field;
     const char *text;
     bool equal = true;
 };
@@ -77,7 +79,7 @@ struct RangeEntry {
 struct FilteredScaleView {
     const char *handler;
     const char *trigger;
-    const char *field; // nullptr: no value is read, the fixed entries place the elements
+    Field field; // null: no value is read, the fixed entries place the elements
     const char *Title;
     const char *caption;
     int Count;
@@ -103,7 +105,7 @@ enum class Comparison {
 struct CategoryView {
     const char *handler;
     const char *trigger;
-    const char *field;
+    Field field;
     const char *Title;
     const char *caption;
     int Count;
@@ -117,7 +119,7 @@ struct CategoryView {
 struct ShellView {
     const char *handler;
     const char *trigger;
-    const char *field; // PowK ... PowQ
+    Field field; // PowK ... PowQ
     const char *letter;
     const char *Title;
     const char *caption;
@@ -143,7 +145,7 @@ extern const std::array<ShellEntry, 4> kShellEntries; // increase, decrease, no 
 struct EraView {
     const char *handler;
     const char *trigger;
-    const char *field;
+    Field field;
     const char *Title;
     const char *caption;
     int Count;
@@ -185,7 +187,7 @@ enum class Side {
 struct SusceptibilityView {
     const char *handler;
     const char *trigger;
-    const char *field;
+    Field field;
     const char *Title;
     const char *caption;
     int Count;

@@ -228,7 +228,7 @@ private slots:
         f.window->Maluj(legendOf(16, QStringLiteral("- nie dotyczy, brak danych")));
         f.element(87)->setTextColor(Qt::red); // francium: no radius
         f.element(70)->setEnabled(false);
-        const int coloured = colourByNumbers(*f.window, QStringLiteral("PromAtom"), kRadiusBounds,
+        const int coloured = colourByNumbers(*f.window, &ElementRecord::PromAtom, kRadiusBounds,
                                              QStringLiteral("PROMIEŃ ATOMU [pm]."));
         QCOMPARE(f.element(2)->textColor(), brush(1));  // helium, 49
         QCOMPARE(f.element(1)->textColor(), brush(2));  // hydrogen, 79
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(!f.window->dummyButton()->isVisible());
 
         // Another property in which francium has a value enables it again.
-        colourByNumbers(*f.window, QStringLiteral("MasaAtom"), std::array<double, 1>{100.0}, QStringLiteral("X"));
+        colourByNumbers(*f.window, &ElementRecord::MasaAtom, std::array<double, 1>{100.0}, QStringLiteral("X"));
         QVERIFY(f.element(87)->isEnabled());
         QCOMPARE(f.element(87)->textColor(), brush(2));
     }
@@ -258,7 +258,7 @@ private slots:
     {
         f.window->Maluj(legendOf(16, QString()));
         swatch(2)->setProperty("brushColor", QColor(Qt::magenta));
-        colourByNumbers(*f.window, QStringLiteral("PromAtom"), kRadiusBounds, QStringLiteral("X"));
+        colourByNumbers(*f.window, &ElementRecord::PromAtom, kRadiusBounds, QStringLiteral("X"));
         QCOMPARE(f.element(1)->textColor(), QColor(Qt::magenta));
     }
 
@@ -269,7 +269,7 @@ private slots:
         f.window->Maluj(legendOf(2, QString()));
         for (int n : {1, 2, 25})
             f.element(n)->setTextColor(Qt::cyan);
-        NumericPass pass{QStringLiteral("PowElektr"),
+        NumericPass pass{&ElementRecord::PowElektr,
                          {{-INFINITY, 0.0}, {0.0, 0.05}},
                          QStringLiteral("POWINOWACTWO."),
                          [](const ElementRecord &, const QString &stored) {

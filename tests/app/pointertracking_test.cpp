@@ -1,4 +1,5 @@
 #include "testmain.h"
+#include "fieldlookup.h"
 #include "windowfixture.h"
 
 #include "views/legend.h"
@@ -9,6 +10,7 @@
 #include <QToolButton>
 
 using namespace tablicznik;
+using tablicznik::testing::fieldOf;
 using namespace tablicznik::testing;
 
 namespace {
@@ -208,7 +210,7 @@ private slots:
         f.choosePage(page);
         QCOMPARE(f.pages()->currentIndex(), page);
         QVERIFY(f.pinned());
-        QCOMPARE(f.shown(control), m_catalogue.element(26).field(field));
+        QCOMPARE(f.shown(control), fieldOf(m_catalogue.element(26), field));
         QCOMPARE(f.log.played, QStringList{kPageCue});
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tablicznik - Żelazo"));
     }
