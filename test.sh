@@ -3,6 +3,7 @@
 # every parser.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")" && pwd)
+CMAKE_ARGS="-DTABLICZNIK_WERROR=ON" # the suite's build takes no warning
 source "$ROOT/tools/setup.sh"
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
 "$ROOT/fuzz/run.sh" 10

@@ -41,7 +41,6 @@ public:
     // The area below the tab rows that the pages fill.
     QRect pageArea() const;
     int tabRows() const { return m_rows; }
-    int hotTab() const { return m_hot; }
 
     void setTabPainter(TabPainter painter);
 

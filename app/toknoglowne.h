@@ -120,7 +120,6 @@ public:
     // options menu that opens most of them (app/optionsmenu.h).
     AuxiliaryWindows &auxiliaryWindows() const { return *m_auxWindows; }
     OptionsMenu &optionsMenu() const { return *m_options; }
-    DateClock &dateClock() const { return *m_dateClock; }
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.

@@ -20,7 +20,7 @@ QByteArray readWhole(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw CatalogueError(path, QStringLiteral("the file is missing or cannot be read"));
+        throw CatalogueError(path, QStringLiteral("plik nie istnieje lub nie można go odczytać"));
     return file.readAll();
 }
 
@@ -39,10 +39,10 @@ ElementRecord readRecord(const QString &path, int expectedNumber)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(readWhole(path), &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        throw CatalogueError(path, QStringLiteral("not valid JSON (%1 at offset %2)")
-                                       .arg(parseError.errorString()).arg(parseError.offset));
+        throw CatalogueError(path, QStringLiteral("to nie jest poprawny zapis JSON (błąd przy znaku %1)")
+                                       .arg(parseError.offset));
     if (!document.isObject())
-        throw CatalogueError(path, QStringLiteral("the file must hold one JSON object"));
+        throw CatalogueError(path, QStringLiteral("plik musi zawierać jeden obiekt JSON"));
     const QJsonObject object = document.object();
 
     QSet<QString> known{QStringLiteral("Numer")};
@@ -50,30 +50,30 @@ ElementRecord readRecord(const QString &path, int expectedNumber)
         known.insert(QLatin1StringView(f.name));
     for (auto it = object.begin(); it != object.end(); ++it)
         if (!known.contains(it.key()))
-            throw CatalogueError(path, QStringLiteral("unknown key \"%1\"").arg(it.key()));
+            throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(it.key()));
 
     ElementRecord record;
     const QJsonValue numer = object.value(QLatin1StringView("Numer"));
     if (numer.isUndefined())
-        throw CatalogueError(path, QStringLiteral("missing key \"Numer\""));
+        throw CatalogueError(path, QStringLiteral("brak klucza „Numer”"));
     if (!numer.isDouble() || numer.toDouble() != numer.toInt())
-        throw CatalogueError(path, QStringLiteral("\"Numer\" must be a whole number"));
+        throw CatalogueError(path, QStringLiteral("„Numer” musi być liczbą całkowitą"));
     record.Numer = numer.toInt();
     if (record.Numer != expectedNumber)
-        throw CatalogueError(path, QStringLiteral("\"Numer\" is %1 but the file belongs to element %2")
+        throw CatalogueError(path, QStringLiteral("„Numer” ma wartość %1, a plik należy do pierwiastka %2")
                                        .arg(record.Numer).arg(expectedNumber));
 
     for (const auto &f : kStoredTextFields) {
         const QLatin1StringView key(f.name);
         const QJsonValue value = object.value(key);
         if (value.isUndefined())
-            throw CatalogueError(path, QStringLiteral("missing key \"%1\"").arg(key));
+            throw CatalogueError(path, QStringLiteral("brak klucza „%1”").arg(key));
         if (!value.isString())
-            throw CatalogueError(path, QStringLiteral("the value of \"%1\" must be a text").arg(key));
+            throw CatalogueError(path, QStringLiteral("wartość „%1” musi być tekstem").arg(key));
         record.*f.member = value.toString();
     }
     if (record.Symbol.isEmpty() || record.Nazwa.isEmpty())
-        throw CatalogueError(path, QStringLiteral("\"Symbol\" and \"Nazwa\" must not be empty"));
+        throw CatalogueError(path, QStringLiteral("„Symbol” i „Nazwa” nie mogą być puste"));
     return record;
 }
 
@@ -91,15 +91,15 @@ Catalogue Catalogue::load(const QString &folder)
         const QString jsonPath = stem + QStringLiteral(".json");
         ElementRecord record = readRecord(jsonPath, n);
         if (names.contains(record.Nazwa))
-            throw CatalogueError(jsonPath, QStringLiteral("the name \"%1\" is already used by another element").arg(record.Nazwa));
+            throw CatalogueError(jsonPath, QStringLiteral("nazwę „%1” nosi już inny pierwiastek").arg(record.Nazwa));
         names.insert(record.Nazwa);
 
         const QString rtfPath = stem + QStringLiteral(".rtf");
         record.Opis = decodeDocument(readWhole(rtfPath));
         if (!record.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
-            throw CatalogueError(rtfPath, QStringLiteral("the description is not an RTF document"));
+            throw CatalogueError(rtfPath, QStringLiteral("opis nie jest dokumentem RTF"));
         if (record.Opis.size() > kDescriptionLimit)
-            throw CatalogueError(rtfPath, QStringLiteral("the description has %1 characters, more than the %2 allowed")
+            throw CatalogueError(rtfPath, QStringLiteral("opis ma %1 znaków, więcej niż dozwolone %2")
                                               .arg(record.Opis.size()).arg(kDescriptionLimit));
         catalogue.m_names << record.Nazwa;
         catalogue.m_elements.push_back(std::move(record));

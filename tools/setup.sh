@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Brings a Debian 12 machine to a built Tablicznik: installs the Debian
 # packages that are missing, configures and builds. Quick when nothing changed.
-# Sourced by start.sh and test.sh; BUILD_DIR may be set by the caller.
+# Sourced by start.sh and test.sh; BUILD_DIR may be set by the caller, and
+# BUILD_TARGETS (default: everything) names what to build, and CMAKE_ARGS
+# adds cache settings.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,6 +31,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
+elif [ -n "${CMAKE_ARGS:-}" ]; then
+  cmake "$BUILD_DIR" ${CMAKE_ARGS} >/dev/null
 fi
-cmake --build "$BUILD_DIR" -j "$(nproc)"
+targets=()
+for target in ${BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$BUILD_DIR" -j "$(nproc)" "${targets[@]}"

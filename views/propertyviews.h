@@ -29,7 +29,6 @@ public:
     // "GestoscButtonClick"); false when there is none.
     bool run(const QString &handlerName);
 
-    QStringList handlerNames() const { return m_handlers.keys(); }
     QMenu *menu(const QString &objectName) const;
 
 private:

@@ -164,7 +164,7 @@ void TFiszka::loadSelected()
 {
     m_stepBox->setFocus();
     const QString name = m_list->currentText();
-    const int numer = int(m_catalogue.elementNames().indexOf(name)) + 1;
+    const int numer = m_catalogue.numberOf(name);
     if (numer > 0)
         m_view->load(m_catalogue.element(numer).Opis);
     setWindowTitle(QStringLiteral("Fiszka - ") + name);

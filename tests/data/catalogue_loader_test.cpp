@@ -102,58 +102,58 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("fault");
         QTest::newRow("bad JSON") << Spoiler([](auto &c) { c.write("007.json", "{\"Numer\": 7,"); })
-                                  << "007.json" << "not valid JSON";
+                                  << "007.json" << "poprawny zapis JSON";
         QTest::newRow("not an object") << Spoiler([](auto &c) { c.write("007.json", "[1, 2]"); })
-                                       << "007.json" << "one JSON object";
+                                       << "007.json" << "jeden obiekt JSON";
         QTest::newRow("unknown key") << Spoiler([](auto &c) {
             auto o = c.record("010.json");
             o.insert("Kolor", "zielony");
             c.writeRecord("010.json", o);
-        }) << "010.json" << "unknown key \"Kolor\"";
+        }) << "010.json" << "nieznany klucz „Kolor”";
         QTest::newRow("missing key") << Spoiler([](auto &c) {
             auto o = c.record("050.json");
             o.remove("Mineraly");
             c.writeRecord("050.json", o);
-        }) << "050.json" << "missing key \"Mineraly\"";
+        }) << "050.json" << "brak klucza „Mineraly”";
         QTest::newRow("missing number") << Spoiler([](auto &c) {
             auto o = c.record("050.json");
             o.remove("Numer");
             c.writeRecord("050.json", o);
-        }) << "050.json" << "missing key \"Numer\"";
+        }) << "050.json" << "brak klucza „Numer”";
         QTest::newRow("wrong number") << Spoiler([](auto &c) {
             auto o = c.record("020.json");
             o.insert("Numer", 21);
             c.writeRecord("020.json", o);
-        }) << "020.json" << "\"Numer\" is 21";
+        }) << "020.json" << "„Numer” ma wartość 21";
         QTest::newRow("duplicate number") << Spoiler([](auto &c) { QFile::remove(c.path("021.json")); QFile::copy(c.path("020.json"), c.path("021.json")); })
-                                          << "021.json" << "\"Numer\" is 20";
+                                          << "021.json" << "„Numer” ma wartość 20";
         QTest::newRow("fractional number") << Spoiler([](auto &c) {
             auto o = c.record("020.json");
             o.insert("Numer", 20.5);
             c.writeRecord("020.json", o);
-        }) << "020.json" << "whole number";
+        }) << "020.json" << "liczbą całkowitą";
         QTest::newRow("value not a text") << Spoiler([](auto &c) {
             auto o = c.record("030.json");
             o.insert("Gestosc", 7.14);
             c.writeRecord("030.json", o);
-        }) << "030.json" << "\"Gestosc\" must be a text";
+        }) << "030.json" << "„Gestosc” musi być tekstem";
         QTest::newRow("duplicate name") << Spoiler([](auto &c) {
             auto o = c.record("031.json");
             o.insert("Nazwa", "Cynk");
             c.writeRecord("031.json", o);
-        }) << "031.json" << "already used";
+        }) << "031.json" << "nosi już inny";
         QTest::newRow("missing record") << Spoiler([](auto &c) { QFile::remove(c.path("112.json")); })
-                                        << "112.json" << "missing";
+                                        << "112.json" << "nie istnieje";
         QTest::newRow("missing description") << Spoiler([](auto &c) { QFile::remove(c.path("064.rtf")); })
-                                             << "064.rtf" << "missing";
+                                             << "064.rtf" << "nie istnieje";
         QTest::newRow("description too long") << Spoiler([](auto &c) {
             c.write("064.rtf", "{\\rtf1\\ansi " + QByteArray(10000, 'x') + "}");
-        }) << "064.rtf" << "more than the 10000 allowed";
+        }) << "064.rtf" << "więcej niż dozwolone 10000";
         QTest::newRow("description not RTF") << Spoiler([](auto &c) { c.write("003.rtf", "Lit to metal."); })
-                                             << "003.rtf" << "not an RTF document";
-        QTest::newRow("empty file") << Spoiler([](auto &c) { c.write("099.json", ""); }) << "099.json" << "not valid JSON";
+                                             << "003.rtf" << "nie jest dokumentem RTF";
+        QTest::newRow("empty file") << Spoiler([](auto &c) { c.write("099.json", ""); }) << "099.json" << "poprawny zapis JSON";
         QTest::newRow("binary garbage") << Spoiler([](auto &c) { c.write("099.json", QByteArray("\xff\xfe\x00\x01", 4)); })
-                                        << "099.json" << "not valid JSON";
+                                        << "099.json" << "poprawny zapis JSON";
     }
     void malformedFiles()
     {

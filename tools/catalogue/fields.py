@@ -1,22 +1,21 @@
 """The element record's stored fields, in their declared order, and helpers
 shared by the catalogue scripts."""
-import json, os, fcntl, contextlib
-
-FIELDS = [
-    "Numer", "Symbol", "Nazwa",
-    "KonfElektr", "NazAng", "NazLac", "MasaAtom", "WartTyp", "WartInne",
-    "CharTlen", "Elektrouj", "EnerJoniz", "EntropMol", "LiczIzotop",
-    "LiczTrIzotop", "PromAtom", "PromKowal", "Gestosc", "TempWrz", "TempTop",
-    "RokOdkryc", "OporWlas", "TypPrzew", "Twardosc", "MolPojCiep", "EntTop",
-    "PodatMag", "TempCur", "WytrzRoz", "ModYoung", "WspPrzewCiep",
-    "MolEntAtom", "RodzMolEntAtom", "PowElektr", "StanSkup",
-    "PowK", "PowL", "PowM", "PowN", "PowO", "PowP", "PowQ",
-    "StopUtl", "TypStopUtl", "PotJon1", "PotJon2", "PotJon3", "PotJon4",
-    "StanPot", "ZawCzlow", "ZawZiemia", "ZawSkorZiem", "ZawPow", "ZawOcean",
-    "ZawUklad", "Izotopy", "Mineraly",
-]
+import json, os, re, fcntl, contextlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def _record_fields():
+    """The stored text fields as the record declares them (data/element.h)."""
+    header = os.path.join(HERE, "..", "..", "data", "element.h")
+    with open(header, encoding="utf-8") as f:
+        text = f.read()
+    block = text.split("#define TABLICZNIK_TEXT_FIELDS(X)", 1)[1].split("\n\n", 1)[0]
+    return re.findall(r"X\((\w+)\)", block)
+
+
+FIELDS = ["Numer"] + _record_fields()
+
 CATALOGUE = os.path.normpath(os.path.join(HERE, "..", "..", "resources", "catalogue"))
 
 
