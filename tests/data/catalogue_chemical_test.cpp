@@ -1,11 +1,11 @@
-#include "testmain.h"
+#include "support/testmain.h"
 // The catalogue's chemical, electric and magnetic data: valences, oxides,
 // oxidation states, electronegativity, electron affinity, ionisation
 // energies, electrode potentials, resistivity, conduction type,
 // susceptibility and Curie temperatures. The views colour the table from
 // these texts, so their counts, notations and bins must hold exactly.
 
-#include "data/catalogue.h"
+#include "support/catalogue.h"
 #include "data/stringtofloat.h"
 
 #include <QRegularExpression>
@@ -16,6 +16,7 @@
 #include <optional>
 
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -62,14 +63,14 @@ const QString kDash = QStringLiteral("-");
 class CatalogueChemicalTest : public QObject {
     Q_OBJECT
 
-    std::optional<Catalogue> m_catalogue;
+    const Catalogue *m_catalogue = nullptr;
 
     const ElementRecord &element(int numer) const { return m_catalogue->element(numer); }
     QList<int> holding(const QString &field, const QString &text) const
     {
         QList<int> numbers;
         for (const ElementRecord &e : *m_catalogue)
-            if (e.field(field) == text)
+            if (fieldOf(e, field) == text)
                 numbers << e.Numer;
         return numbers;
     }
@@ -94,7 +95,7 @@ private slots:
     void initTestCase()
     {
         try {
-            m_catalogue = Catalogue::load();
+            m_catalogue = &programCatalogue();
         } catch (const CatalogueError &error) {
             QFAIL(error.what());
         }
@@ -138,7 +139,7 @@ private slots:
         if (field != QLatin1StringView("EnerJoniz"))
             QCOMPARE(holding(field, other), QList<int>());
         for (const ElementRecord &e : *m_catalogue)
-            QCOMPARE(e.field(field), e.field(field).trimmed());
+            QCOMPARE(fieldOf(e, field), fieldOf(e, field).trimmed());
     }
 
     void quotedValues_data()
@@ -204,7 +205,7 @@ private slots:
         QFETCH(int, numer);
         QFETCH(QString, field);
         QFETCH(QString, expected);
-        QCOMPARE(element(numer).field(field), expected);
+        QCOMPARE(fieldOf(element(numer), field), expected);
     }
 
     // Element 104 keeps only its valence, oxide and oxidation states;
@@ -226,7 +227,7 @@ private slots:
                                   "TypStopUtl", "PotJon1", "PotJon2", "PotJon3", "PotJon4", "OporWlas",
                                   "TypPrzew", "PodatMag", "TempCur"}) {
             const QString name = QString::fromLatin1(field);
-            const QString text = element(numer).field(name);
+            const QString text = fieldOf(element(numer), name);
             QVERIFY2((text != kDash) == fieldsWithData.contains(name), qPrintable(name + u' ' + text));
         }
         QCOMPARE(element(numer).StanPot, QString());
@@ -244,7 +245,7 @@ private slots:
     {
         QFETCH(QString, field);
         for (const ElementRecord &e : *m_catalogue) {
-            QString text = e.field(field);
+            QString text = fieldOf(e, field);
             if (field == QLatin1StringView("PowElektr") && text == QLatin1StringView("<0"))
                 text = QStringLiteral("0"); // the affinity view reads "<0" as 0
             const ParsedNumber parsed = StringToFloat(text);
@@ -486,5 +487,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueChemicalTest)
+TABLICZNIK_TEST_MAIN(CatalogueChemicalTest)
 #include "catalogue_chemical_test.moc"

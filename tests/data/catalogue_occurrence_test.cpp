@@ -1,9 +1,9 @@
-#include "testmain.h"
+#include "support/testmain.h"
 // The abundance fields and the minerals of the catalogue: how many elements
 // each medium lists, the values other parts of the program quote, and that
 // the listed amounts rank the elements exactly as the abundance views do.
 
-#include "data/catalogue.h"
+#include "support/catalogue.h"
 #include "data/stringtofloat.h"
 
 #include <QList>
@@ -14,6 +14,7 @@
 #include <optional>
 
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -84,11 +85,9 @@ QString symbolsOf(const Catalogue &catalogue, const QList<int> &numbers)
 class CatalogueOccurrenceTest : public QObject {
     Q_OBJECT
 
-    Catalogue catalogue;
+    const Catalogue &catalogue = programCatalogue();
 
 private slots:
-    void initTestCase() { catalogue = Catalogue::load(); }
-
     void markerCounts_data()
     {
         QTest::addColumn<QString>("field");
@@ -110,7 +109,7 @@ private slots:
         QFETCH(QString, marker);
         QFETCH(int, count);
         const auto found = std::count_if(catalogue.begin(), catalogue.end(), [&](const ElementRecord &r) {
-            return r.field(field) == marker;
+            return fieldOf(r, field) == marker;
         });
         QCOMPARE(int(found), count);
     }
@@ -144,7 +143,7 @@ private slots:
         QFETCH(int, numer);
         QFETCH(QString, field);
         QFETCH(QString, text);
-        QCOMPARE(catalogue.element(numer).field(field), text);
+        QCOMPARE(fieldOf(catalogue.element(numer), field), text);
     }
 
     // The abundance views rank elements by fixed lists; the values shown on
@@ -174,7 +173,7 @@ private slots:
         const bool ocean = field == u"ZawOcean";
         QList<std::pair<double, int>> amounts;
         for (const ElementRecord &r : catalogue) {
-            const QString text = r.field(field);
+            const QString text = fieldOf(r, field);
             if (text == kNotListed)
                 continue;
             const auto value = amount(text, ocean);
@@ -255,5 +254,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueOccurrenceTest)
+TABLICZNIK_TEST_MAIN(CatalogueOccurrenceTest)
 #include "catalogue_occurrence_test.moc"

@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -106,5 +106,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(AbundanceTest)
+TABLICZNIK_TEST_MAIN(AbundanceTest)
 #include "abundance_test.moc"

@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -288,5 +288,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ViewLegendsTest)
+TABLICZNIK_TEST_MAIN(ViewLegendsTest)
 #include "legends_test.moc"

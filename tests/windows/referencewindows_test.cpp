@@ -1,7 +1,7 @@
-#include "testmain.h"
+#include "support/testmain.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
-#include "windowstesthelpers.h"
+#include "support/auxiliarywindows.h"
 
 #include <QHeaderView>
 #include <QPointer>
@@ -326,5 +326,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ReferenceWindowsTest)
+TABLICZNIK_TEST_MAIN(ReferenceWindowsTest)
 #include "referencewindows_test.moc"
