@@ -78,9 +78,7 @@ class CatalogueChemicalTest : public QObject {
     {
         QList<int> numbers;
         for (const char *symbol : symbols)
-            for (const ElementRecord &e : *m_catalogue)
-                if (e.Symbol == QLatin1StringView(symbol))
-                    numbers << e.Numer;
+            numbers << numberOfSymbol(QString::fromLatin1(symbol));
         std::sort(numbers.begin(), numbers.end());
         return numbers;
     }

@@ -119,6 +119,36 @@ public:
     void pin(int numer) { QTest::mousePress(element(numer), Qt::RightButton); QTest::mouseRelease(element(numer), Qt::RightButton); }
 };
 
+// A colour ramp runs from one end to the other through at most one turning
+// colour: each of red, green and blue rises or falls and turns at most once,
+// and at most one pair of neighbouring entries looks alike (the middle of a
+// ramp through white, say). Steps of one or two do not count.
+inline QString rampFault(const QList<QColor> &colours)
+{
+    const auto component = [](const QColor &c, int i) { return i == 0 ? c.red() : i == 1 ? c.green() : c.blue(); };
+    for (int i = 0; i < 3; ++i) {
+        int direction = 0, turns = 0;
+        for (qsizetype k = 1; k < colours.size(); ++k) {
+            const int step = component(colours[k], i) - component(colours[k - 1], i);
+            if (std::abs(step) <= 2)
+                continue;
+            const int now = step > 0 ? 1 : -1;
+            turns += direction != 0 && now != direction;
+            direction = now;
+        }
+        if (turns > 1)
+            return QStringLiteral("component %1 turns %2 times").arg("RGB"[i]).arg(turns);
+    }
+    int alike = 0;
+    for (qsizetype k = 1; k < colours.size(); ++k) {
+        bool same = true;
+        for (int i = 0; i < 3; ++i)
+            same &= std::abs(component(colours[k], i) - component(colours[k - 1], i)) <= 2;
+        alike += same;
+    }
+    return alike > 1 ? QStringLiteral("%1 pairs of neighbours look alike").arg(alike) : QString();
+}
+
 inline std::set<int> range(int first, int last)
 {
     std::set<int> set;
