@@ -1,6 +1,6 @@
 #include "app/detailspages.h"
-#include "support/testmain.h"
 #include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
-#include "support/testmain.h"
 #include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include "views/colouringpass.h"
 #include "views/legend.h"

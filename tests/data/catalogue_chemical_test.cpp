@@ -1,12 +1,12 @@
-#include "support/testmain.h"
 // The catalogue's chemical, electric and magnetic data: valences, oxides,
 // oxidation states, electronegativity, electron affinity, ionisation
 // energies, electrode potentials, resistivity, conduction type,
 // susceptibility and Curie temperatures. The views colour the table from
 // these texts, so their counts, notations and bins must hold exactly.
 
-#include "support/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,10 +1,10 @@
-#include "support/testmain.h"
 // The abundance fields and the minerals of the catalogue: how many elements
 // each medium lists, the values other parts of the program quote, and that
 // the listed amounts rank the elements exactly as the abundance views do.
 
-#include "support/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QList>
 #include <QRegularExpression>

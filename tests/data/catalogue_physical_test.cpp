@@ -1,12 +1,12 @@
-#include "support/testmain.h"
 // The catalogue's physical data: radii, density, melting and boiling points,
 // enthalpies of fusion and atomisation, thermal and mechanical properties.
 // The views colour the table from these texts, so their counts, notations
 // and bins must hold exactly, and the numbers must agree with each other and
 // with the state of matter.
 
-#include "support/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QTest>
 

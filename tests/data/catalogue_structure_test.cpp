@@ -1,10 +1,10 @@
-#include "support/testmain.h"
 // The catalogue's names, masses, electron structure, isotopes, discovery
 // years and states of matter: the counts and values the program's views and
 // pages depend on.
 
-#include "support/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
-#include "support/mediafiles.h"
 #include "prefs/avireader.h"
+#include "support/mediafiles.h"
 #include "support/testmain.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "support/mediafiles.h"
 #include "prefs/soundcues.h"
 #include "prefs/soundeffectplayer.h"
+#include "support/mediafiles.h"
 #include "support/testmain.h"
 
 #include <QAudioDevice>

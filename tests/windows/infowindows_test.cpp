@@ -1,10 +1,10 @@
+#include "support/auxiliarywindows.h"
 #include "support/testmain.h"
 #include "windows/linklabel.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
 #include "windows/tzrodlaform.h"
-#include "support/auxiliarywindows.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -2,6 +2,7 @@
 #include "controls/tmyspeedbutton.h"
 #include "prefs/animationview.h"
 #include "prefs/optionsmenu.h"
+#include "support/auxiliarywindows.h"
 #include "support/mainwindow.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"
@@ -10,7 +11,6 @@
 #include "windows/tpomocform.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
-#include "support/auxiliarywindows.h"
 
 #include <QGroupBox>
 #include <QHelpEvent>

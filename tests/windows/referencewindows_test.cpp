@@ -1,7 +1,7 @@
+#include "support/auxiliarywindows.h"
 #include "support/testmain.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
-#include "support/auxiliarywindows.h"
 
 #include <QHeaderView>
 #include <QLocale>

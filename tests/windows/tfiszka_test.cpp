@@ -1,8 +1,8 @@
 #include "richtext/richtextview.h"
+#include "support/auxiliarywindows.h"
 #include "support/catalogue.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"
-#include "support/auxiliarywindows.h"
 
 #include <QComboBox>
 #include <QGroupBox>
