@@ -1,5 +1,6 @@
-#include "testmain.h"
-#include "windowfixture.h"
+#include "app/detailspages.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include "data/magnetictype.h"
 
@@ -38,7 +39,7 @@ class DetailsPagesTest : public QObject {
     Q_OBJECT
 
     Catalogue m_catalogue;
-    WindowFixture f;
+    MainWindowFixture f;
 
     // The controls on one page: captions, values, view buttons, group boxes.
     QList<QWidget *> controlsOf(int page) const
@@ -53,8 +54,8 @@ class DetailsPagesTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { m_catalogue = Catalogue::load(); }
-    void init() { f.open(m_catalogue); }
+    void initTestCase() { m_catalogue = programCatalogue(); }
+    void init() { f.open(m_catalogue, MainWindowFixture::pointerDriven()); }
     void cleanup() { f.close(); }
 
     // All eleven captions stand in two rows of button tabs above pages of
@@ -123,7 +124,7 @@ private slots:
         QCOMPARE(f.pages()->currentIndex(), 10);
         QTest::keyClick(f.pages(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(f.pages()->currentIndex(), 0);
-        QCOMPARE(f.log.played, (QStringList{kPageCue, kClickCue, kPageCue, kClickCue}));
+        QCOMPARE(f.log.played, (QStringList{kPage, kClick, kPage, kClick}));
     }
 
     // Captions, values and group boxes with their hints, multi-line hints
@@ -287,7 +288,7 @@ private slots:
         QCOMPARE(views.count(), 1);
         QCOMPARE(views.at(0).at(0).toString(), QStringLiteral("PromAtomButtonClick"));
         QCOMPARE(views.at(0).at(1).value<QAbstractButton *>(), button);
-        QCOMPARE(f.log.played, QStringList{kClickCue});
+        QCOMPARE(f.log.played, QStringList{kClick});
     }
 
     void magneticType_data()
@@ -428,5 +429,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(DetailsPagesTest)
+TABLICZNIK_TEST_MAIN(DetailsPagesTest)
 #include "detailspages_test.moc"

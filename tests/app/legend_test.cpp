@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "windowfixture.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include "views/colouringpass.h"
 #include "views/legend.h"
@@ -36,7 +36,7 @@ class LegendTest : public QObject {
     Q_OBJECT
 
     Catalogue m_catalogue;
-    WindowFixture f;
+    MainWindowFixture f;
 
     QWidget *swatch(int k) const { return f.find(QStringLiteral("Shape%1").arg(k)); }
     QLabel *label(int k) const { return f.find<QLabel>(QStringLiteral("Shape%1Label").arg(k)); }
@@ -44,8 +44,8 @@ class LegendTest : public QObject {
     QColor brush(int k) const { return swatch(k)->property("brushColor").value<QColor>(); }
 
 private slots:
-    void initTestCase() { m_catalogue = Catalogue::load(); }
-    void init() { f.open(m_catalogue); }
+    void initTestCase() { m_catalogue = programCatalogue(); }
+    void init() { f.open(m_catalogue, MainWindowFixture::pointerDriven()); }
     void cleanup() { f.close(); }
 
     void entriesInTheirPlaces_data()
@@ -287,5 +287,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(LegendTest)
+TABLICZNIK_TEST_MAIN(LegendTest)
 #include "legend_test.moc"

@@ -1,6 +1,5 @@
-#include "testmain.h"
-#include "fieldlookup.h"
-#include "windowfixture.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include "views/legend.h"
 
@@ -10,7 +9,6 @@
 #include <QToolButton>
 
 using namespace tablicznik;
-using tablicznik::testing::fieldOf;
 using namespace tablicznik::testing;
 
 namespace {
@@ -33,11 +31,11 @@ class PointerTrackingTest : public QObject {
     Q_OBJECT
 
     Catalogue m_catalogue;
-    WindowFixture f;
+    MainWindowFixture f;
 
 private slots:
-    void initTestCase() { m_catalogue = Catalogue::load(); }
-    void init() { f.open(m_catalogue); }
+    void initTestCase() { m_catalogue = programCatalogue(); }
+    void init() { f.open(m_catalogue, MainWindowFixture::pointerDriven()); }
     void cleanup() { f.close(); }
 
     void pointingAtAnElementShowsIt()
@@ -53,7 +51,7 @@ private slots:
         QVERIFY(f.element(26)->isUp());
         QVERIFY(f.log.played.isEmpty());
 
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         QCOMPARE(f.hovered(), 0);
         QVERIFY(!f.element(26)->isUp());
         for (const char *blank : {"NazPolLab", "NazLacLab", "SymbolLab", "LiczAtomLab", "TypMagnetLab"})
@@ -85,7 +83,7 @@ private slots:
             if (stop < 0)
                 f.element(-stop)->setEnabled(false);
             if (stop == 0)
-                f.moveTo(WindowFixture::background() + QPoint(step++, 0));
+                f.moveTo(MainWindowFixture::background() + QPoint(step++, 0));
             else
                 f.moveTo(f.element(std::abs(stop)), QPoint(10 + step++, 10));
             if (previous > 0 && previous != stop)
@@ -93,7 +91,7 @@ private slots:
             QCOMPARE(f.hovered(), std::max(stop, 0));
             previous = stop;
         }
-        QCOMPARE(f.log.played, QStringList(overCues, kOverCue));
+        QCOMPARE(f.log.played, QStringList(overCues, kOver));
     }
 
     void sameElementTwiceDoesNotRefill()
@@ -104,7 +102,7 @@ private slots:
         f.moveTo(f.element(26), QPoint(5, 5));
         QCOMPARE(name->text(), QStringLiteral("stale"));
 
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         f.moveOnto(26);
         QCOMPARE(name->text(), QStringLiteral("Żelazo"));
     }
@@ -122,7 +120,7 @@ private slots:
         QCOMPARE(f.shown("SymbolLab"), QStringLiteral("O"));
         QCOMPARE(f.shown("NazPolLab"), QStringLiteral("Żelazo")); // page 1 was not filled
 
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         QCOMPARE(f.shown("KonfElektrRichEdit"), QString());
         QCOMPARE(f.shown("PromAtomLab"), QString());
         QCOMPARE(f.shown("PowKLab"), QString());
@@ -145,14 +143,14 @@ private slots:
             QVERIFY(f.element(n)->isEnabled());
         }
         QCOMPARE(f.shown("NazPolLab"), QStringLiteral("Wodór"));
-        QCOMPARE(f.log.played, QStringList{kClickCue});
+        QCOMPARE(f.log.played, QStringList{kClick});
 
         // Moving over helium still tracks the pointer but keeps the pages.
         f.moveOnto(2);
         QCOMPARE(f.hovered(), 2);
         QCOMPARE(f.shown("NazPolLab"), QStringLiteral("Wodór"));
         QCOMPARE(f.shown("SymbolLab"), QStringLiteral("H"));
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         QCOMPARE(f.shown("SymbolLab"), QStringLiteral("H"));
     }
 
@@ -206,12 +204,12 @@ private slots:
         QFETCH(QString, field);
         f.pin(26);
         f.log.played.clear();
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         f.choosePage(page);
         QCOMPARE(f.pages()->currentIndex(), page);
         QVERIFY(f.pinned());
         QCOMPARE(f.shown(control), fieldOf(m_catalogue.element(26), field));
-        QCOMPARE(f.log.played, QStringList{kPageCue});
+        QCOMPARE(f.log.played, QStringList{kPage});
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tablicznik - Żelazo"));
     }
 
@@ -226,7 +224,7 @@ private slots:
         f.log.played.clear();
 
         f.choosePage(3);
-        QCOMPARE(f.log.played, (QStringList{kPageCue, kClickCue}));
+        QCOMPARE(f.log.played, (QStringList{kPage, kClick}));
         QVERIFY(f.find(QStringLiteral("LegendaBox"))->isHidden());
         QVERIFY(f.element(5)->isEnabled());
         QCOMPARE(f.element(6)->textColor(), colour(SystemColour::BtnText));
@@ -264,7 +262,7 @@ private slots:
         QCOMPARE(f.find(QStringLiteral("WitamyLab2"))->isVisible(), clockVisible);
         QVERIFY(f.window->Timer1()->isActive());
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tablicznik"));
-        QCOMPARE(f.log.played, QStringList{kClickCue});
+        QCOMPARE(f.log.played, QStringList{kClick});
     }
 
     // The reset of a pin gives the pinned element back its colour; the
@@ -272,7 +270,7 @@ private slots:
     void resetWhilePinned()
     {
         f.pin(26);
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         f.click(f.find(QStringLiteral("SpeedButton3")));
         QVERIFY(!f.pinned());
         QCOMPARE(f.element(26)->textColor(), colour(SystemColour::BtnText));
@@ -299,13 +297,13 @@ private slots:
     {
         QSignalSpy cards(f.window.get(), &TOknoGlowne::cardRequested);
         f.click(f.element(1));
-        f.moveTo(WindowFixture::background());
+        f.moveTo(MainWindowFixture::background());
         f.click(f.element(2));
         QCOMPARE(cards.count(), 2);
         QCOMPARE(cards.at(0).at(0).toString(), QStringLiteral("Wodór"));
         QCOMPARE(cards.at(1).at(0).toString(), QStringLiteral("Hel"));
         QCOMPARE(f.state("CardElementName").toString(), QStringLiteral("Hel"));
-        QCOMPARE(f.log.played, (QStringList{kClickCue, kClickCue}));
+        QCOMPARE(f.log.played, (QStringList{kClick, kClick}));
         QVERIFY(!f.pinned());
     }
 
@@ -314,7 +312,7 @@ private slots:
         QSignalSpy help(f.window.get(), &TOknoGlowne::helpRequested);
         f.click(f.find(QStringLiteral("SpeedButton1")));
         QCOMPARE(help.count(), 1);
-        QCOMPARE(f.log.played, QStringList{kClickCue});
+        QCOMPARE(f.log.played, QStringList{kClick});
     }
 
 private:
@@ -349,7 +347,7 @@ private slots:
     void movementReachesTheWindow_data()
     {
         routingColumns();
-        QTest::newRow("window") << "OknoGlowne" << WindowFixture::background() << 0 << false << true;
+        QTest::newRow("window") << "OknoGlowne" << MainWindowFixture::background() << 0 << false << true;
         QTest::newRow("group label") << "GrupaLabel13" << QPoint() << 0 << false << true;
         QTest::newRow("La") << "Label21" << QPoint() << 0 << false << true;
         QTest::newRow("Ac") << "Label30" << QPoint() << 0 << false << true;
@@ -403,7 +401,7 @@ private slots:
     void pressesReachTheWindow_data()
     {
         routingColumns();
-        QTest::newRow("window") << "OknoGlowne" << WindowFixture::background() << 0 << false << true;
+        QTest::newRow("window") << "OknoGlowne" << MainWindowFixture::background() << 0 << false << true;
         QTest::newRow("group label") << "GrupaLabel1" << QPoint() << 0 << false << true;
         QTest::newRow("Ac") << "Label30" << QPoint() << 0 << false << true;
         QTest::newRow("date") << "WitamyLab1" << QPoint(5, 5) << 0 << false << true;
@@ -446,5 +444,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(PointerTrackingTest)
+TABLICZNIK_TEST_MAIN(PointerTrackingTest)
 #include "pointertracking_test.moc"

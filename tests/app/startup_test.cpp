@@ -3,7 +3,8 @@
 #include "prefs/dateclock.h"
 #include "prefs/settings.h"
 #include "prefs/soundcues.h"
-#include "testmain.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 #include "windows/toprogramie.h"
 
 #include <QApplication>
@@ -24,47 +25,9 @@
 #include <memory>
 
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
-
-// Cue players that log what is asked of them; `onExit` runs when the exit
-// cue plays, to look at the world at that moment.
-struct Audio {
-    QStringList log;
-    QStringList missing;
-    std::function<void()> onExit;
-    std::function<void()> onOpen;
-};
-
-class LoggingPlayer : public CuePlayer {
-public:
-    explicit LoggingPlayer(Audio &audio) : m_audio(audio) {}
-    bool open(const QString &fileName) override
-    {
-        m_name = fileName;
-        m_audio.log << "open " + fileName;
-        if (m_audio.onOpen)
-            m_audio.onOpen();
-        return !m_audio.missing.contains(fileName);
-    }
-    bool play() override
-    {
-        m_audio.log << "play " + m_name;
-        return true;
-    }
-    bool playAndWait(int) override
-    {
-        m_audio.log << "wait " + m_name;
-        if (m_audio.onExit)
-            m_audio.onExit();
-        return true;
-    }
-    bool isPlaying() const override { return false; }
-
-private:
-    Audio &m_audio;
-    QString m_name;
-};
 
 // The store's group "2.00" as the file holds it.
 QMap<QString, QString> storedGroup()
@@ -92,7 +55,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_home;
-    Audio m_audio;
+    CueLog m_log;
     QDateTime m_now;
     int m_aboutShown = 0;
     bool m_windowVisibleAtAbout = false;
@@ -108,7 +71,7 @@ class StartupTest : public QObject {
     }
     WindowServices services()
     {
-        WindowServices s([this] { return std::make_unique<LoggingPlayer>(m_audio); });
+        WindowServices s;
         s.clock = [this] { return m_now; };
         s.settingsStore = true;
         s.firstRunAbout = [this](TOknoGlowne &) {
@@ -119,7 +82,7 @@ class StartupTest : public QObject {
         };
         return s;
     }
-    void create() { m_window = std::make_unique<TOknoGlowne>(Catalogue::load(), services()); }
+    void create() { m_window = makeMainWindow(m_log, services()); }
     void showWindow()
     {
         m_window->show();
@@ -146,7 +109,7 @@ private slots:
     {
         m_home = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
-        m_audio = Audio();
+        m_log = CueLog();
         m_now = QDateTime(QDate(2027, 1, 1), QTime(9, 5, 0));
         m_aboutShown = 0;
         m_windowVisibleAtAbout = false;
@@ -183,10 +146,10 @@ private slots:
             modal = about->isModal();
             about->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
         });
-        m_window = std::make_unique<TOknoGlowne>(Catalogue::load(), std::move(s));
+        m_window = makeMainWindow(m_log, std::move(s));
         QCOMPARE(caption, QStringLiteral("KTX - O programie."));
         QVERIFY(modal);
-        QVERIFY(m_audio.log.isEmpty()); // its "OK" plays no cue: the cues are not open yet
+        QVERIFY(m_log.calls.isEmpty()); // its "OK" plays no cue: the cues are not open yet
         QCOMPARE(storedGroup().value("Showed"), QStringLiteral("1"));
     }
 
@@ -252,46 +215,45 @@ private slots:
         QCOMPARE(QToolTip::isVisible() && QToolTip::text() == QStringLiteral("Lantan"), hints);
         QToolTip::hideText();
 
-        m_audio.log.clear();
+        m_log.calls.clear();
         m_window->PlayClick();
-        QCOMPARE(m_audio.log.contains("play KTXbutton.wav"), sounds);
+        QCOMPARE(m_log.calls.contains("play " + kClick), sounds);
     }
 
     // The cues open once the window is shown and painted, not before.
     void cuesOpenAfterTheWindowIsShown()
     {
         create();
-        QVERIFY(m_audio.log.isEmpty());
+        QVERIFY(m_log.calls.isEmpty());
         PaintCounter paints;
         m_window->installEventFilter(&paints);
         int paintsBeforeOpening = -1;
-        m_audio.onOpen = [&] {
+        m_log.onOpen = [&] {
             if (paintsBeforeOpening < 0)
                 paintsBeforeOpening = paints.count;
         };
         showWindow();
         QVERIFY(paintsBeforeOpening > 0);
-        QCOMPARE(m_audio.log, (QStringList{"open KTXbutton.wav", "open KTXPage.wav", "open KTXOverButton.wav",
-                                           "open KTXExit.wav"}));
+        QCOMPARE(m_log.calls, (QStringList{"open " + kClick, "open " + kPage, "open " + kOver, "open " + kExit}));
         QVERIFY(m_window->property("SoundsReady").toBool());
         m_window->hide();
         showWindow(); // shown again: nothing reopens
-        QCOMPARE(m_audio.log.size(), 4);
+        QCOMPARE(m_log.calls.size(), 4);
     }
 
     void missingOverFileSilencesEveryCue()
     {
-        m_audio.missing << "KTXOverButton.wav";
+        m_log.missing << kOver;
         create();
         showWindow();
         QVERIFY(!m_window->property("SoundsReady").toBool());
         QVERIFY(m_window->property("PlaySounds").toBool());
-        m_audio.log.clear();
+        m_log.calls.clear();
         m_window->PlayClick();
         m_window->PlayPage();
         m_window->PlayOver();
         m_window->close();
-        QVERIFY(m_audio.log.isEmpty());
+        QVERIFY(m_log.calls.isEmpty());
     }
 
     // Closing stores the settings first, then plays the exit cue, by the
@@ -312,7 +274,7 @@ private slots:
         m_window->setProperty("ShowHelp", false);
         QMap<QString, QString> storedAtExitCue;
         bool visibleAtExitCue = false;
-        m_audio.onExit = [&] {
+        m_log.onWait = [&] {
             storedAtExitCue = storedGroup();
             visibleAtExitCue = m_window->isVisible();
         };
@@ -321,7 +283,7 @@ private slots:
         else
             m_window->close();
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(m_audio.log.filter("wait"), QStringList{"wait KTXExit.wav"});
+        QCOMPARE(m_log.waited(), QStringList{kExit});
         QVERIFY(visibleAtExitCue); // the window stays until the cue is over
         QCOMPARE(storedAtExitCue, (QMap<QString, QString>{{"Showed", "1"},
                                                          {"PlaySounds", "1"},
@@ -337,7 +299,7 @@ private slots:
         showWindow();
         m_window->setProperty("PlaySounds", false);
         m_window->close();
-        QVERIFY(m_audio.log.filter("wait").isEmpty());
+        QVERIFY(m_log.waited().isEmpty());
         QCOMPARE(storedGroup().value("PlaySounds"), QStringLiteral("0"));
         m_window.reset();
         create();
@@ -356,7 +318,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nie można zapisać ustawień"));
         m_window->close();
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(m_audio.log.filter("wait"), QStringList{"wait KTXExit.wav"});
+        QCOMPARE(m_log.waited(), QStringList{kExit});
     }
 
     // With "ShowTime" stored as 0 the date and clock are hidden from the
@@ -380,5 +342,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(StartupTest)
+TABLICZNIK_TEST_MAIN(StartupTest)
 #include "startup_test.moc"

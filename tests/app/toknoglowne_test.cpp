@@ -2,7 +2,8 @@
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
-#include "testmain.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,11 +13,13 @@
 #include <QToolButton>
 
 using namespace tablicznik;
+using tablicznik::testing::MainWindowFixture;
 
 class TOknoGlowneTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TOknoGlowne> m_window;
+    MainWindowFixture m_fixture;
+    TOknoGlowne *m_window = nullptr;
 
     template <typename T = QWidget>
     T *control(const char *name)
@@ -30,11 +33,14 @@ class TOknoGlowneTest : public QObject {
 private slots:
     void init()
     {
-        m_window = std::make_unique<TOknoGlowne>(Catalogue::load());
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture.open();
+        m_window = m_fixture.window.get();
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_window = nullptr;
+        m_fixture.close();
+    }
 
     void windowFrame()
     {
@@ -79,7 +85,7 @@ private slots:
         QFETCH(QRect, place);
         QWidget *w = control(qPrintable(name));
         QVERIFY(w);
-        QCOMPARE(QRect(w->mapTo(m_window.get(), QPoint(0, 0)), w->size()), place);
+        QCOMPARE(QRect(w->mapTo(m_window, QPoint(0, 0)), w->size()), place);
     }
 
     void texts()
@@ -185,5 +191,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(TOknoGlowneTest)
+TABLICZNIK_TEST_MAIN(TOknoGlowneTest)
 #include "toknoglowne_test.moc"

@@ -1,5 +1,5 @@
 #include "controls/tmyspeedbutton.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QMetaProperty>
 #include <QSet>
@@ -46,5 +46,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ButtonPropertiesTest)
+TABLICZNIK_TEST_MAIN(ButtonPropertiesTest)
 #include "buttonproperties_test.moc"

@@ -1,6 +1,6 @@
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -200,5 +200,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(TMySpeedButtonTest)
+TABLICZNIK_TEST_MAIN(TMySpeedButtonTest)
 #include "tmyspeedbutton_test.moc"

@@ -1,13 +1,12 @@
-#include "testmain.h"
-#include "fieldlookup.h"
 // The catalogue's chemical, electric and magnetic data: valences, oxides,
 // oxidation states, electronegativity, electron affinity, ionisation
 // energies, electrode potentials, resistivity, conduction type,
 // susceptibility and Curie temperatures. The views colour the table from
 // these texts, so their counts, notations and bins must hold exactly.
 
-#include "data/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -17,7 +16,7 @@
 #include <optional>
 
 using namespace tablicznik;
-using tablicznik::testing::fieldOf;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -64,7 +63,7 @@ const QString kDash = QStringLiteral("-");
 class CatalogueChemicalTest : public QObject {
     Q_OBJECT
 
-    std::optional<Catalogue> m_catalogue;
+    const Catalogue *m_catalogue = nullptr;
 
     const ElementRecord &element(int numer) const { return m_catalogue->element(numer); }
     QList<int> holding(const QString &field, const QString &text) const
@@ -79,9 +78,7 @@ class CatalogueChemicalTest : public QObject {
     {
         QList<int> numbers;
         for (const char *symbol : symbols)
-            for (const ElementRecord &e : *m_catalogue)
-                if (e.Symbol == QLatin1StringView(symbol))
-                    numbers << e.Numer;
+            numbers << numberOfSymbol(QString::fromLatin1(symbol));
         std::sort(numbers.begin(), numbers.end());
         return numbers;
     }
@@ -96,7 +93,7 @@ private slots:
     void initTestCase()
     {
         try {
-            m_catalogue = Catalogue::load();
+            m_catalogue = &programCatalogue();
         } catch (const CatalogueError &error) {
             QFAIL(error.what());
         }
@@ -488,5 +485,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueChemicalTest)
+TABLICZNIK_TEST_MAIN(CatalogueChemicalTest)
 #include "catalogue_chemical_test.moc"

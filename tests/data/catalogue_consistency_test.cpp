@@ -1,4 +1,4 @@
-#include "testmain.h"
+#include "support/testmain.h"
 // Every element's description against its own record: the discovery years,
 // half-lives and isotope counts the text quotes must be the record's, the
 // record's lists must agree with each other, and no long sentence is copied
@@ -497,5 +497,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueConsistencyTest)
+TABLICZNIK_TEST_MAIN(CatalogueConsistencyTest)
 #include "catalogue_consistency_test.moc"

@@ -1,6 +1,6 @@
-#include "data/catalogue.h"
 #include "richtext/rtfreader.h"
-#include "testmain.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -52,7 +53,7 @@ QString expectedText(const QString &source)
 class CatalogueDescriptionsTest : public QObject {
     Q_OBJECT
 
-    Catalogue m_catalogue = Catalogue::load();
+    const Catalogue &m_catalogue = programCatalogue();
 
 private slots:
     void description_data()
@@ -94,5 +95,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueDescriptionsTest)
+TABLICZNIK_TEST_MAIN(CatalogueDescriptionsTest)
 #include "catalogue_descriptions_test.moc"

@@ -1,16 +1,18 @@
-#include "data/catalogue.h"
-#include "testmain.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -93,7 +95,26 @@ private slots:
         QCOMPARE(catalogue.numberOf(QStringLiteral("Dummy")), 0);
         QCOMPARE(catalogue.numberOf(QString()), 0);
         QCOMPARE(catalogue.numberOf(QStringLiteral("żelazo")), 0); // case-sensitive
-        QCOMPARE(catalogue.element(8).Nazwa, QStringLiteral("Tlen"));
+    }
+
+    // The field list the loader fills the records by: every stored name
+    // once, each bound to a member of its own, the symbol and the name first.
+    void fieldListNamesEveryMemberOnce()
+    {
+        QSet<QString> names;
+        for (std::size_t i = 0; i < kStoredTextFields.size(); ++i) {
+            names.insert(QString::fromLatin1(kStoredTextFields[i].name));
+            for (std::size_t j = 0; j < i; ++j)
+                QVERIFY2(kStoredTextFields[i].member != kStoredTextFields[j].member, kStoredTextFields[i].name);
+        }
+        QCOMPARE(names.size(), qsizetype(kStoredTextFields.size()));
+        QCOMPARE(QLatin1StringView(kStoredTextFields[0].name), QLatin1StringView("Symbol"));
+        QCOMPARE(QLatin1StringView(kStoredTextFields[1].name), QLatin1StringView("Nazwa"));
+        QVERIFY(!names.contains(QStringLiteral("Numer")) && !names.contains(QStringLiteral("Opis")));
+        const ElementRecord &oxygen = programCatalogue().element(8);
+        QCOMPARE(fieldOf(oxygen, "Nazwa"), QStringLiteral("Tlen"));
+        QCOMPARE(fieldOf(oxygen, "Symbol"), QStringLiteral("O"));
+        QCOMPARE(fieldOf(oxygen, "NazLac"), QStringLiteral("Oxygenium"));
     }
 
     void malformedFiles_data()
@@ -185,5 +206,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueLoaderTest)
+TABLICZNIK_TEST_MAIN(CatalogueLoaderTest)
 #include "catalogue_loader_test.moc"

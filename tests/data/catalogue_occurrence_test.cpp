@@ -1,11 +1,10 @@
-#include "testmain.h"
-#include "fieldlookup.h"
 // The abundance fields and the minerals of the catalogue: how many elements
 // each medium lists, the values other parts of the program quote, and that
 // the listed amounts rank the elements exactly as the abundance views do.
 
-#include "data/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -15,63 +14,11 @@
 #include <optional>
 
 using namespace tablicznik;
-using tablicznik::testing::fieldOf;
+using namespace tablicznik::testing;
 
 namespace {
 
 const QString kNotListed = QStringLiteral(" ");
-
-// Grams per unit of the sea-water amounts ("108,1 kg", "4,6 g", "200 mg").
-std::optional<double> gramsPer(QStringView unit)
-{
-    if (unit == u"kg")
-        return 1e3;
-    if (unit == u"g")
-        return 1.0;
-    if (unit == u"mg")
-        return 1e-3;
-    if (unit == u"\u00b5g")
-        return 1e-6;
-    if (unit == u"ng")
-        return 1e-9;
-    return std::nullopt;
-}
-
-// The amount a listed abundance stands for: "0,15", "5,0•10{\super -3}" as
-// percent, the sea-water texts in grams. Nothing when the text is not one of
-// these forms, so that a slip in the catalogue fails the test instead of
-// ranking the element somewhere.
-std::optional<double> amount(const QString &text, bool withUnit)
-{
-    QString number = text;
-    double scale = 1.0;
-    if (withUnit) {
-        const qsizetype blank = text.lastIndexOf(u' ');
-        if (blank <= 0)
-            return std::nullopt;
-        const auto grams = gramsPer(QStringView(text).mid(blank + 1));
-        if (!grams)
-            return std::nullopt;
-        scale = *grams;
-        number = text.left(blank);
-    }
-    static const QRegularExpression form(
-        QStringLiteral("^(\\d+(?:,\\d+)?)(?:\u202210\\{\\\\super (-?\\d+)\\})?$"));
-    const auto match = form.match(number);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const ParsedNumber mantissa = StringToFloat(match.captured(1));
-    if (mantissa.noNumber || mantissa.malformed)
-        return std::nullopt;
-    double value = mantissa.value * scale;
-    if (match.hasCaptured(2)) {
-        for (int e = match.captured(2).toInt(); e < 0; ++e)
-            value /= 10;
-        for (int e = match.captured(2).toInt(); e > 0; --e)
-            value *= 10;
-    }
-    return value;
-}
 
 QString symbolsOf(const Catalogue &catalogue, const QList<int> &numbers)
 {
@@ -86,11 +33,9 @@ QString symbolsOf(const Catalogue &catalogue, const QList<int> &numbers)
 class CatalogueOccurrenceTest : public QObject {
     Q_OBJECT
 
-    Catalogue catalogue;
+    const Catalogue &catalogue = programCatalogue();
 
 private slots:
-    void initTestCase() { catalogue = Catalogue::load(); }
-
     void markerCounts_data()
     {
         QTest::addColumn<QString>("field");
@@ -179,7 +124,7 @@ private slots:
             const QString text = fieldOf(r, field);
             if (text == kNotListed)
                 continue;
-            const auto value = amount(text, ocean);
+            const auto value = abundanceAmount(text, ocean);
             QVERIFY2(value && *value > 0,
                      qPrintable(QStringLiteral("%1 of %2: \"%3\"").arg(field, r.Symbol, text)));
             amounts.append({*value, r.Numer});
@@ -257,5 +202,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueOccurrenceTest)
+TABLICZNIK_TEST_MAIN(CatalogueOccurrenceTest)
 #include "catalogue_occurrence_test.moc"

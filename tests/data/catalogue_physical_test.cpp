@@ -1,13 +1,12 @@
-#include "testmain.h"
-#include "fieldlookup.h"
 // The catalogue's physical data: radii, density, melting and boiling points,
 // enthalpies of fusion and atomisation, thermal and mechanical properties.
 // The views colour the table from these texts, so their counts, notations
 // and bins must hold exactly, and the numbers must agree with each other and
 // with the state of matter.
 
-#include "data/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QTest>
 
@@ -15,7 +14,7 @@
 #include <optional>
 
 using namespace tablicznik;
-using tablicznik::testing::fieldOf;
+using namespace tablicznik::testing;
 
 namespace {
 
@@ -69,7 +68,7 @@ const char *const kNumericFields[] = {
 class CataloguePhysicalTest : public QObject {
     Q_OBJECT
 
-    std::optional<Catalogue> m_catalogue;
+    const Catalogue *m_catalogue = nullptr;
 
     const ElementRecord &element(int numer) const { return m_catalogue->element(numer); }
     QList<int> holding(const QString &field, const QString &text) const
@@ -83,7 +82,7 @@ class CataloguePhysicalTest : public QObject {
     // The number of a field, failing the test when the text is malformed.
     static std::optional<double> number(const ElementRecord &e, const char *field)
     {
-        const QString text = fieldOf(e, QString::fromLatin1(field));
+        const QString text = fieldOf(e, field);
         const ParsedNumber parsed = StringToFloat(text);
         if (parsed.malformed)
             qWarning("%s of %s is malformed: \"%s\"", field, qPrintable(e.Symbol), qPrintable(text));
@@ -95,7 +94,7 @@ private slots:
     void initTestCase()
     {
         try {
-            m_catalogue = Catalogue::load();
+            m_catalogue = &programCatalogue();
         } catch (const CatalogueError &error) {
             QFAIL(error.what());
         }
@@ -361,12 +360,12 @@ private slots:
             QCOMPARE(e.PromKowal, QString());
             for (const char *field : kNumericFields) {
                 if (qstrcmp(field, "PromAtom") && qstrcmp(field, "PromKowal"))
-                    QVERIFY2(fieldOf(e, QString::fromLatin1(field)) == kDash, field);
+                    QVERIFY2(fieldOf(e, field) == kDash, field);
             }
             QCOMPARE(e.RodzMolEntAtom, QStringLiteral("atomizacji:"));
         }
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CataloguePhysicalTest)
+TABLICZNIK_TEST_MAIN(CataloguePhysicalTest)
 #include "catalogue_physical_test.moc"

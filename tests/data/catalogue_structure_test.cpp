@@ -1,11 +1,10 @@
-#include "testmain.h"
-#include "fieldlookup.h"
 // The catalogue's names, masses, electron structure, isotopes, discovery
 // years and states of matter: the counts and values the program's views and
 // pages depend on.
 
-#include "data/catalogue.h"
 #include "data/stringtofloat.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -15,16 +14,11 @@
 #include <optional>
 
 using namespace tablicznik;
-using tablicznik::testing::fieldOf;
+using namespace tablicznik::testing;
 
 namespace {
 
 const std::array<const char *, 7> kShellFields{"PowK", "PowL", "PowM", "PowN", "PowO", "PowP", "PowQ"};
-
-QString fieldOf(const ElementRecord &e, const char *name)
-{
-    return fieldOf(e, QString::fromLatin1(name));
-}
 
 QList<int> range(int first, int last)
 {
@@ -39,7 +33,7 @@ QList<int> range(int first, int last)
 class CatalogueStructureTest : public QObject {
     Q_OBJECT
 
-    std::optional<Catalogue> m_catalogue;
+    const Catalogue *m_catalogue = nullptr;
 
     const ElementRecord &element(int numer) const { return m_catalogue->element(numer); }
     QString value(int numer, const char *field) const
@@ -66,7 +60,7 @@ private slots:
     void initTestCase()
     {
         try {
-            m_catalogue = Catalogue::load();
+            m_catalogue = &programCatalogue();
         } catch (const CatalogueError &error) {
             QFAIL(error.what());
         }
@@ -373,5 +367,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CatalogueStructureTest)
+TABLICZNIK_TEST_MAIN(CatalogueStructureTest)
 #include "catalogue_structure_test.moc"

@@ -1,5 +1,5 @@
 #include "data/stringtofloat.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QLocale>
 #include <QTest>
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(StringToFloatTest)
+TABLICZNIK_TEST_MAIN(StringToFloatTest)
 #include "stringtofloat_test.moc"

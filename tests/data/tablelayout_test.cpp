@@ -1,5 +1,5 @@
 #include "data/tablelayout.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QSet>
 #include <QTest>
@@ -77,5 +77,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(TableLayoutTest)
+TABLICZNIK_TEST_MAIN(TableLayoutTest)
 #include "tablelayout_test.moc"

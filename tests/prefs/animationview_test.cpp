@@ -1,6 +1,6 @@
-#include "mediafiles.h"
 #include "prefs/animationview.h"
-#include "testmain.h"
+#include "support/mediafiles.h"
+#include "support/testmain.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(AnimationViewTest)
+TABLICZNIK_TEST_MAIN(AnimationViewTest)
 #include "animationview_test.moc"

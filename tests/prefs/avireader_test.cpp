@@ -1,6 +1,6 @@
-#include "mediafiles.h"
 #include "prefs/avireader.h"
-#include "testmain.h"
+#include "support/mediafiles.h"
+#include "support/testmain.h"
 
 #include <QFile>
 #include <QTest>
@@ -220,5 +220,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(AviReaderTest)
+TABLICZNIK_TEST_MAIN(AviReaderTest)
 #include "avireader_test.moc"

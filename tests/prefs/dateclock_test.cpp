@@ -1,5 +1,5 @@
 #include "prefs/dateclock.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QLabel>
 #include <QTest>
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(DateClockTest)
+TABLICZNIK_TEST_MAIN(DateClockTest)
 #include "dateclock_test.moc"

@@ -1,5 +1,5 @@
 #include "prefs/hintswitch.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -91,5 +91,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(HintSwitchTest)
+TABLICZNIK_TEST_MAIN(HintSwitchTest)
 #include "hintswitch_test.moc"

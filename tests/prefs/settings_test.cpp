@@ -1,5 +1,5 @@
 #include "prefs/settings.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -340,5 +340,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(SettingsTest)
+TABLICZNIK_TEST_MAIN(SettingsTest)
 #include "settings_test.moc"

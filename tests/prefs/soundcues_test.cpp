@@ -1,77 +1,28 @@
 #include "prefs/soundcues.h"
-#include "testmain.h"
+#include "support/fakecueplayer.h"
+#include "support/testmain.h"
 
-#include <QRegularExpression>
-#include <QSet>
 #include <QTest>
 
-#include <stdexcept>
-
 using namespace tablicznik;
+using namespace tablicznik::testing;
 
 namespace {
 
-// Players that keep one log, each with its own sound: a sound that starts
-// keeps playing until the test ends it.
-struct Audio {
-    QStringList log;       // "open X", "play X", "wait X <limit>"
-    QStringList missing;   // files whose open fails
-    QStringList failing;   // files whose play fails
-    QStringList throwing;  // files whose play throws
-    QSet<QString> playing; // files sounding now
-};
-
-class ScriptedPlayer : public CuePlayer {
-public:
-    explicit ScriptedPlayer(Audio &audio) : m_audio(audio) {}
-    bool open(const QString &fileName) override
-    {
-        m_name = fileName;
-        m_audio.log << "open " + fileName;
-        return !m_audio.missing.contains(fileName);
-    }
-    bool play() override
-    {
-        if (m_audio.throwing.contains(m_name))
-            throw std::runtime_error("device gone");
-        if (m_audio.failing.contains(m_name))
-            return false;
-        m_audio.log << "play " + m_name;
-        m_audio.playing.insert(m_name);
-        return true;
-    }
-    bool playAndWait(int limit) override
-    {
-        if (m_audio.failing.contains(m_name))
-            return false;
-        m_audio.log << QStringLiteral("wait %1 %2").arg(m_name).arg(limit);
-        return true;
-    }
-    bool isPlaying() const override { return m_audio.playing.contains(m_name); }
-
-private:
-    Audio &m_audio;
-    QString m_name;
-};
-
-const QString kClick = QStringLiteral("KTXbutton.wav");
-const QString kPage = QStringLiteral("KTXPage.wav");
-const QString kOver = QStringLiteral("KTXOverButton.wav");
-const QString kExit = QStringLiteral("KTXExit.wav");
-
-QStringList plays(const Audio &audio) { return audio.log.filter(QRegularExpression("^(play|wait) ")); }
+// The plays and waits the cues asked for.
+QStringList plays(const CueLog &audio) { return audio.requests(); }
 
 } // namespace
 
 class SoundCuesTest : public QObject {
     Q_OBJECT
 
-    Audio m_audio;
+    CueLog m_audio;
     std::unique_ptr<SoundCues> m_cues;
 
     void openCues(bool playSounds = true)
     {
-        m_cues = std::make_unique<SoundCues>([this] { return std::make_unique<ScriptedPlayer>(m_audio); });
+        m_cues = std::make_unique<SoundCues>(fakeCuePlayers(m_audio));
         m_cues->setPlaySounds(playSounds);
         m_cues->open();
     }
@@ -84,23 +35,27 @@ class SoundCuesTest : public QObject {
     }
 
 private slots:
-    void init() { m_audio = Audio(); }
+    void init()
+    {
+        m_audio = CueLog();
+        m_audio.lasting = true; // a sound that starts keeps sounding until the test ends it
+    }
 
     void silentUntilOpened()
     {
-        SoundCues cues([this] { return std::make_unique<ScriptedPlayer>(m_audio); });
+        SoundCues cues(fakeCuePlayers(m_audio));
         cues.setPlaySounds(true);
         QVERIFY(!cues.soundsReady());
         cues.PlayClick();
         cues.PlayExit();
-        QVERIFY(m_audio.log.isEmpty());
+        QVERIFY(m_audio.calls.isEmpty());
     }
 
     void fourFilesOpenInOrder()
     {
         openCues();
         QVERIFY(m_cues->soundsReady());
-        QCOMPARE(m_audio.log, (QStringList{"open " + kClick, "open " + kPage, "open " + kOver, "open " + kExit}));
+        QCOMPARE(m_audio.calls, (QStringList{"open " + kClick, "open " + kPage, "open " + kOver, "open " + kExit}));
         playEveryCue();
         QCOMPARE(plays(m_audio),
                  (QStringList{"play " + kClick, "play " + kPage, "play " + kOver, "wait " + kExit + " 3000"}));
@@ -124,8 +79,8 @@ private slots:
         m_audio.missing << missing;
         openCues();
         QVERIFY(!m_cues->soundsReady());
-        QCOMPARE(m_audio.log.size(), opened);
-        QCOMPARE(m_audio.log.last(), "open " + missing);
+        QCOMPARE(m_audio.calls.size(), opened);
+        QCOMPARE(m_audio.calls.last(), "open " + missing);
         playEveryCue();
         QVERIFY(plays(m_audio).isEmpty());
         QVERIFY(m_cues->playSounds()); // the preference stays
@@ -169,7 +124,7 @@ private slots:
         m_cues->PlayClick();
         QCOMPARE(plays(m_audio).count("play " + kClick), 2);
 
-        m_audio.playing.remove(kOver); // the over cue has ended
+        m_audio.sounding.remove(kOver); // the over cue has ended
         m_cues->PlayOver();
         QCOMPARE(plays(m_audio).count("play " + kOver), 2);
     }
@@ -213,13 +168,13 @@ private slots:
         openCues();
         QVERIFY(!m_cues->soundsReady());
         m_audio.missing.clear();
-        const int opens = int(m_audio.log.size());
+        const int opens = int(m_audio.calls.size());
         m_cues->open();
         QVERIFY(!m_cues->soundsReady());
-        QCOMPARE(m_audio.log.size(), opens);
+        QCOMPARE(m_audio.calls.size(), opens);
         QVERIFY(m_cues->opened());
     }
 };
 
-TABLICZNIK_REGISTER_TEST(SoundCuesTest)
+TABLICZNIK_TEST_MAIN(SoundCuesTest)
 #include "soundcues_test.moc"

@@ -1,7 +1,7 @@
-#include "mediafiles.h"
 #include "prefs/soundcues.h"
 #include "prefs/soundeffectplayer.h"
-#include "testmain.h"
+#include "support/mediafiles.h"
+#include "support/testmain.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -163,5 +163,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(SoundEffectPlayerTest)
+TABLICZNIK_TEST_MAIN(SoundEffectPlayerTest)
 #include "soundeffectplayer_test.moc"

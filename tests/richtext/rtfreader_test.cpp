@@ -1,6 +1,6 @@
 #include "richtext/rtfreader.h"
-#include "richtexttesthelpers.h"
-#include "testmain.h"
+#include "support/richtext.h"
+#include "support/testmain.h"
 #include "tools/opis2rtf/opis.h"
 
 #include <QJsonDocument>
@@ -425,5 +425,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(RtfReaderTest)
+TABLICZNIK_TEST_MAIN(RtfReaderTest)
 #include "rtfreader_test.moc"

@@ -1,5 +1,5 @@
 #include "richtext/rtftokenizer.h"
-#include "testmain.h"
+#include "support/testmain.h"
 
 #include <QTest>
 
@@ -79,5 +79,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(RtfTokenizerTest)
+TABLICZNIK_TEST_MAIN(RtfTokenizerTest)
 #include "rtftokenizer_test.moc"

@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -133,5 +133,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(CategoriesTest)
+TABLICZNIK_TEST_MAIN(CategoriesTest)
 #include "categories_test.moc"

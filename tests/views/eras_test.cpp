@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -90,5 +90,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ErasTest)
+TABLICZNIK_TEST_MAIN(ErasTest)
 #include "eras_test.moc"

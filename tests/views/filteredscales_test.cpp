@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -116,5 +116,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(FilteredScalesTest)
+TABLICZNIK_TEST_MAIN(FilteredScalesTest)
 #include "filteredscales_test.moc"

@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 #include <QTimer>
 
@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(NumericScalesTest)
+TABLICZNIK_TEST_MAIN(NumericScalesTest)
 #include "numericscales_test.moc"

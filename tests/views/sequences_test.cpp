@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 #include "app/detailspages.h"
 #include "app/pagecontrol.h"
@@ -154,5 +154,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ViewSequencesTest)
+TABLICZNIK_TEST_MAIN(ViewSequencesTest)
 #include "sequences_test.moc"

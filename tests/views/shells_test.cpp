@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ShellsTest)
+TABLICZNIK_TEST_MAIN(ShellsTest)
 #include "shells_test.moc"

@@ -1,5 +1,5 @@
-#include "testmain.h"
-#include "viewtestsupport.h"
+#include "support/testmain.h"
+#include "support/viewtable.h"
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -149,5 +149,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(TypeFiltersTest)
+TABLICZNIK_TEST_MAIN(TypeFiltersTest)
 #include "typefilters_test.moc"

@@ -1,10 +1,10 @@
-#include "testmain.h"
+#include "support/auxiliarywindows.h"
+#include "support/testmain.h"
 #include "windows/linklabel.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
 #include "windows/tzrodlaform.h"
-#include "windowstesthelpers.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -515,5 +515,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(InfoWindowsTest)
+TABLICZNIK_TEST_MAIN(InfoWindowsTest)
 #include "infowindows_test.moc"

@@ -1,13 +1,20 @@
-#include "testmain.h"
+#include "support/auxiliarywindows.h"
+#include "support/testmain.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
-#include "windowstesthelpers.h"
 
 #include <QHeaderView>
+#include <QLocale>
+#include <QMap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QTableWidget>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -44,6 +51,33 @@ QString plainPowerOfTen(int exponent)
     for (qsizetype at = 3; at < digits.size(); at += 4)
         digits.insert(at, QLatin1Char(' '));
     return QStringLiteral("0,") + digits;
+}
+
+// The constants by name, as the grid shows them.
+QMap<QString, QString> constants(const QTableWidget *grid)
+{
+    QMap<QString, QString> values;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const QStringList cells = rowTexts(grid, row);
+        values.insert(cells.at(0), cells.at(1));
+    }
+    return values;
+}
+
+// The number of a value written as the table writes it: "6,022045E23 1/mol",
+// "9,80665 m/s^2", "8 bitów"; nothing for any other notation.
+std::optional<double> valueOf(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d+(?:,\\d+)?)(?:E(-?\\d+))?(?: \\S.*)?$"));
+    const auto match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString number = match.captured(1).replace(u',', u'.');
+    if (match.hasCaptured(2))
+        number += u'e' + match.captured(2);
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
 }
 
 bool rowFullyVisible(const QTableWidget *grid, int row)
@@ -100,68 +134,73 @@ private slots:
         }
     }
 
-    void constantsCells_data()
-    {
-        QTest::addColumn<int>("row"); // 0 is the header
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        const char *const rows[][2] = {
-            {"Nazwa stałej:", "Wartość:"},
-            {"Jednostka masy atom.:", "1,660531E-27 kg"},
-            {"Stała Avogadro:", "6,022045E23 1/mol"},
-            {"Stała Loschmidta:", "2,6867E25 cząstecz./m^3 (0°C, 1atm)"},
-            {"Obj. molowa gazu:", "22,41383 m^3/kmol"},
-            {"Prędkość światła:", "2,9979245620E8 m/s (próżnia)"},
-            {"Stała gazowa:", "8,31441 J/(mol·K)"},
-            {"Stała Boltzmanna", "1,380662E-23 J/K"}, // mended: the minus sign
-            {"Ładunek elektronu:", "1,6021892E-19 C"},
-            {"Masa sp. elektronu:", "9,109534E-31 kg"},
-            {"Masa sp. protonu:", "1,672614E-27 kg"},
-            {"Masa sp. neutronu:", "1,674920E-27 kg"},
-            {"Stała Faraday'a:", "9,648456E4 C/mol"}, // mended: transposed digits
-            {"Stała Planck'a:", "6,626176E-34 J·s"},  // mended: the unit
-            {"Stała Rydberga:", "1,097373177E7 1/m"},
-            {"Przenik. elektr. próżni:", "8,8542E-12 F/m"},
-            {"Przenik. magnet. próżni:", "1,2566E-6 V·s/(A·m)"},
-            {"Stała grawitacyjna:", "6,6720E-11 N·m^2/kg^2"},
-            {"Przyśpieszenie stand.:", "9,80665 m/s^2"},
-            {"Pierwsza pr. kosm.:", "7,91 km/s"},
-            {"Druga pr. kosm.:", "11,19 km/s"},
-            {"Trzecia pr. kosm.:", "16,7 km/s"},
-            {"Liczba e", "2,718281828459045"},
-            {"Liczba pi", "3,141592653589793"},
-            {"Liczba Eulera", "0,577215664901532"},
-            {"Masa Ziemi:", "5,974E24 kg"},
-            {"Promień Ziemi (równik):", "6,378E6 m"},
-            {"Promień Ziemi (biegun):", "6,357E6 m"},
-            {"Promień Ziemi (średni):", "6,371E6 m"},
-            {"Masa Księżyca:", "7,348E22 kg"},
-            {"Promień Księżyca (średni):", "1,738E6 m"},
-            {"Prędkość dźwięku (średnia):", "340,29205 m/s"},
-            {"Masa Słońca:", "1,989E30 kg"},
-            {"Promień Słońca:", "6,96E8 m"},
-            {"Odl. Ziemia-Słońce (j.a.):", "1,4959787E11 m"},
-            {"Odl. Ziemia-Księżyc (średnio):", "3,84400E8 m"},
-            {"Parsek", "3,086E15 m"},
-            {"Bajt", "8 bitów"},
-        };
-        int row = 0;
-        for (const auto &r : rows) {
-            QTest::addRow("%d %s", row, r[0]) << row << QString::fromUtf8(r[0]) << QString::fromUtf8(r[1]);
-            ++row;
-        }
-    }
+    // Under the header stand the 37 constants, each a name and a value in
+    // the program's notation (decimal comma, "E" exponent, then the unit).
+    // Three values are mended: Boltzmann's constant has its minus sign,
+    // Planck's its unit and Faraday's its digits in order.
     void constantsCells()
     {
-        QFETCH(int, row);
-        QFETCH(QString, name);
-        QFETCH(QString, value);
         WindowsFixture f;
         TStaleForm window(f.cues);
         auto *grid = child<QTableWidget>(&window, "StringGrid1");
+        QCOMPARE(headerTexts(grid), QStringList({QStringLiteral("Nazwa stałej:"), QStringLiteral("Wartość:")}));
         QCOMPARE(grid->rowCount(), 37);
-        const QStringList cells = row == 0 ? headerTexts(grid) : rowTexts(grid, row - 1);
-        QCOMPARE(cells, QStringList({name, value}));
+        const QMap<QString, QString> values = constants(grid);
+        QCOMPARE(values.size(), 37); // no name twice
+        for (auto it = values.begin(); it != values.end(); ++it) {
+            QVERIFY2(!it.key().trimmed().isEmpty(), qPrintable(it.value()));
+            QVERIFY2(valueOf(it.value()), qPrintable(it.key() + QStringLiteral(": ") + it.value()));
+        }
+        QCOMPARE(values.value(QStringLiteral("Stała Boltzmanna")), QStringLiteral("1,380662E-23 J/K"));
+        QCOMPARE(values.value(QStringLiteral("Stała Planck'a:")), QStringLiteral("6,626176E-34 J·s"));
+        QCOMPARE(values.value(QStringLiteral("Stała Faraday'a:")), QStringLiteral("9,648456E4 C/mol"));
+        QCOMPARE(rowTexts(grid, 0).at(0), QStringLiteral("Jednostka masy atom.:"));
+    }
+
+    // The constants agree with each other as physics says they must, to the
+    // digits that the table gives.
+    void constantsAgree()
+    {
+        WindowsFixture f;
+        TStaleForm window(f.cues);
+        const QMap<QString, QString> values = constants(child<QTableWidget>(&window, "StringGrid1"));
+        const auto v = [&](const char *name) { return valueOf(values.value(QString::fromUtf8(name))).value_or(qQNaN()); };
+        const auto near = [](double a, double b, double tolerance) { return std::abs(a - b) <= tolerance * std::abs(b); };
+
+        const double avogadro = v("Stała Avogadro:"), boltzmann = v("Stała Boltzmanna"), gas = v("Stała gazowa:");
+        const double charge = v("Ładunek elektronu:"), faraday = v("Stała Faraday'a:"), planck = v("Stała Planck'a:");
+        const double light = v("Prędkość światła:"), epsilon = v("Przenik. elektr. próżni:"), mu = v("Przenik. magnet. próżni:");
+        const double electron = v("Masa sp. elektronu:"), proton = v("Masa sp. protonu:"), neutron = v("Masa sp. neutronu:");
+        const double molarVolume = v("Obj. molowa gazu:") / 1000; // m^3/kmol
+        QVERIFY(near(avogadro * boltzmann, gas, 1e-6));
+        QVERIFY(near(avogadro * charge, faraday, 1e-6));
+        // One gram per mole. The atomic mass unit and the proton mass are of
+        // an older adjustment than the rest and agree to five digits only.
+        QVERIFY(near(v("Jednostka masy atom.:") * avogadro, 1e-3, 5e-5));
+        QVERIFY(near(avogadro / molarVolume, v("Stała Loschmidta:"), 1e-4));
+        QVERIFY(near(gas * 273.15 / 101325, molarVolume, 1e-6));
+        QVERIFY(near(mu, 4e-7 * std::numbers::pi, 1e-4));
+        QVERIFY(near(epsilon * mu * light * light, 1, 1e-4));
+        QVERIFY(near(electron * std::pow(charge, 4) / (8 * epsilon * epsilon * std::pow(planck, 3) * light),
+                     v("Stała Rydberga:"), 1e-4));
+        QVERIFY(electron < proton && proton < neutron);
+        QVERIFY(near(proton / electron, 1836.15, 5e-5));
+
+        QVERIFY(near(v("Liczba e"), std::numbers::e, 1e-15));
+        QVERIFY(near(v("Liczba pi"), std::numbers::pi, 1e-15));
+        QVERIFY(near(v("Liczba Eulera"), std::numbers::egamma, 1e-14));
+
+        const double gravity = v("Stała grawitacyjna:"), earth = v("Masa Ziemi:"), radius = v("Promień Ziemi (średni):");
+        QVERIFY(v("Promień Ziemi (równik):") > radius && radius > v("Promień Ziemi (biegun):"));
+        QVERIFY(near(gravity * earth / (radius * radius), v("Przyśpieszenie stand.:"), 5e-3));
+        const double first = v("Pierwsza pr. kosm.:"), second = v("Druga pr. kosm.:");
+        QVERIFY(near(std::sqrt(gravity * earth / radius) / 1000, first, 2e-3));
+        QVERIFY(near(first * std::sqrt(2.0), second, 2e-3));
+        QVERIFY(second < v("Trzecia pr. kosm.:"));
+        QVERIFY(v("Masa Księżyca:") < earth && earth < v("Masa Słońca:"));
+        QVERIFY(v("Promień Księżyca (średni):") < radius && radius < v("Promień Słońca:"));
+        QVERIFY(v("Odl. Ziemia-Księżyc (średnio):") < v("Odl. Ziemia-Słońce (j.a.):"));
+        QCOMPARE(v("Bajt"), 8.0);
     }
 
     void constantsLastRowNeedsScrolling()
@@ -228,52 +267,48 @@ private slots:
             QVERIFY(2 + metrics.tightBoundingRect(rowTexts(grid, row).at(2)).right() < grid->columnWidth(2));
     }
 
-    void prefixesCells_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("cells");
-        const char *const rows[][3] = {
-            {"eksa", "E", " 10^18 = 1 000 000 000 000 000 000"},
-            {"peta", "P", " 10^15 = 1 000 000 000 000 000"},
-            {"tera", "T", " 10^12 = 1 000 000 000 000"},
-            {"giga", "G", "  10^9 = 1 000 000 000"},
-            {"mega", "M", "  10^6 = 1 000 000"},
-            {"kilo", "k", "  10^3 = 1 000"},
-            {"hekto", "h", "  10^2 = 100"},
-            {"deka", "da", "  10^1 = 10"},
-            {"-", "-", "  10^0 = 1"},
-            {"decy", "d", " 10^-1 = 0,1"},
-            {"centy", "c", " 10^-2 = 0,01"},
-            {"mili", "m", " 10^-3 = 0,001"},
-            {"mikro", "µ", " 10^-6 = 0,000 001"},
-            {"nano", "n", " 10^-9 = 0,000 000 001"},
-            {"piko", "p", "10^-12 = 0,000 000 000 001"},
-            {"femto", "f", "10^-15 = 0,000 000 000 000 001"},
-            {"atto", "a", "10^-18 = 0,000 000 000 000 000 001"},
-        };
-        int row = 0;
-        for (const auto &r : rows) {
-            QTest::addRow("%s", r[0]) << row++
-                                      << QStringList({QString::fromUtf8(r[0]), QString::fromUtf8(r[1]),
-                                                      QString::fromUtf8(r[2])});
-        }
-    }
+    // Seventeen prefixes from 10^18 down to 10^-18: every third power, and
+    // each power from 10^2 to 10^-2. Each meaning is the power it names as a
+    // plain number, the equals signs in line; the symbols are capitals from
+    // mega up, and the row of 10^0 has no prefix.
     void prefixesCells()
     {
-        QFETCH(int, row);
-        QFETCH(QStringList, cells);
         WindowsFixture f;
         TPrzedrostkiForm window(f.cues);
-        const QStringList shown = rowTexts(child<QTableWidget>(&window, "StringGrid1"), row);
-        QCOMPARE(shown, cells);
-
-        // The equals signs line up, and the number is the power it names.
-        const QString meaning = shown.at(2);
-        QCOMPARE(meaning.indexOf(QStringLiteral(" = ")), 6);
+        auto *grid = child<QTableWidget>(&window, "StringGrid1");
+        QCOMPARE(grid->rowCount(), 17);
         static const QRegularExpression power(QStringLiteral("^ *10\\^(-?\\d+) = (.*)$"));
-        const auto match = power.match(meaning);
-        QVERIFY(match.hasMatch());
-        QCOMPARE(match.captured(2), plainPowerOfTen(match.captured(1).toInt()));
+        QList<int> exponents;
+        QSet<QString> names, symbols;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QStringList cells = rowTexts(grid, row);
+            const QString where = cells.join(u'|');
+            const QString meaning = cells.at(2);
+            QCOMPARE(meaning.indexOf(QStringLiteral(" = ")), 6);
+            const auto match = power.match(meaning);
+            QVERIFY2(match.hasMatch(), qPrintable(where));
+            const int exponent = match.captured(1).toInt();
+            QCOMPARE(match.captured(2), plainPowerOfTen(exponent));
+            exponents << exponent;
+
+            const QString &name = cells.at(0), &symbol = cells.at(1);
+            if (exponent == 0) {
+                QCOMPARE(cells.mid(0, 2), QStringList({QStringLiteral("-"), QStringLiteral("-")}));
+                continue;
+            }
+            QVERIFY2(name.size() >= 4 && name == name.toLower(), qPrintable(where));
+            QVERIFY2(symbol.size() == 1 || symbol == u"da", qPrintable(where));
+            QVERIFY2(symbol.at(0).isUpper() == (exponent >= 6), qPrintable(where));
+            names << name;
+            symbols << symbol;
+        }
+        QCOMPARE(exponents, (QList<int>{18, 15, 12, 9, 6, 3, 2, 1, 0, -1, -2, -3, -6, -9, -12, -15, -18}));
+        QCOMPARE(names.size(), 16);
+        QCOMPARE(symbols.size(), 16);
+        // What every pupil checks first.
+        QCOMPARE(rowTexts(grid, 5).mid(0, 2), QStringList({QStringLiteral("kilo"), QStringLiteral("k")}));
+        QCOMPARE(rowTexts(grid, 4).mid(0, 2), QStringList({QStringLiteral("mega"), QStringLiteral("M")}));
+        QCOMPARE(rowTexts(grid, 11).mid(0, 2), QStringList({QStringLiteral("mili"), QStringLiteral("m")}));
     }
 
     void microIsTheMicroSign()
@@ -326,5 +361,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(ReferenceWindowsTest)
+TABLICZNIK_TEST_MAIN(ReferenceWindowsTest)
 #include "referencewindows_test.moc"

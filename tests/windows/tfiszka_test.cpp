@@ -1,8 +1,8 @@
-#include "data/catalogue.h"
 #include "richtext/richtextview.h"
-#include "testmain.h"
+#include "support/auxiliarywindows.h"
+#include "support/catalogue.h"
+#include "support/testmain.h"
 #include "windows/tfiszka.h"
-#include "windowstesthelpers.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,17 +21,11 @@ using namespace tablicznik::testing;
 
 namespace {
 
-const Catalogue &catalogue()
-{
-    static const Catalogue loaded = Catalogue::load();
-    return loaded;
-}
-
 // The description of an element as plain text, read on its own.
 QString descriptionText(const QString &name)
 {
     RichTextView view;
-    view.load(catalogue().element(catalogue().numberOf(name)).Opis);
+    view.load(programCatalogue().element(programCatalogue().numberOf(name)).Opis);
     return view.toPlainText();
 }
 
@@ -81,7 +75,7 @@ struct Card {
     WindowsFixture f;
     QWidget table;
     TFiszka *card;
-    explicit Card(const QString &name) : card(f.windows.show(new TFiszka(f.windows, catalogue(), &table, name)))
+    explicit Card(const QString &name) : card(f.windows.show(new TFiszka(f.windows, programCatalogue(), &table, name)))
     {
         QVERIFY(QTest::qWaitForWindowExposed(card));
     }
@@ -91,7 +85,7 @@ struct Card {
 QString longestDescription()
 {
     const ElementRecord *longest = nullptr;
-    for (const ElementRecord &e : catalogue())
+    for (const ElementRecord &e : programCatalogue())
         if (!longest || e.Opis.size() > longest->Opis.size())
             longest = &e;
     return longest->Nazwa;
@@ -114,7 +108,7 @@ class TFiszkaTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(catalogue().elementNames().size() == 112); }
+    void initTestCase() { QVERIFY(programCatalogue().elementNames().size() == 112); }
 
     void layout()
     {
@@ -136,7 +130,7 @@ private slots:
         QVERIFY(!box->isEditable());
         QCOMPARE(box->maxVisibleItems(), 20);
         QCOMPARE(box->font().pixelSize(), 12);
-        QCOMPARE(listItems(box), catalogue().elementNames());
+        QCOMPARE(listItems(box), programCatalogue().elementNames());
         QVERIFY(child<QRadioButton>(&card, "RadioButton1")->isChecked());
         QVERIFY(!child<QRadioButton>(&card, "RadioButton2")->isChecked());
 
@@ -220,7 +214,7 @@ private slots:
 
         click(card, "RadioButton2");
         QCOMPARE(list(card)->currentText(), QStringLiteral("Wodór"));
-        QCOMPARE(listItems(list(card)), TFiszka::alphabetical(catalogue().elementNames()));
+        QCOMPARE(listItems(list(card)), TFiszka::alphabetical(programCatalogue().elementNames()));
         QCOMPARE(scroll(card)->value(), scrolled); // not reloaded
         QVERIFY(c.f.log.played.isEmpty());
 
@@ -235,7 +229,7 @@ private slots:
         scroll(card)->setValue(scroll(card)->maximum());
         const int again = scroll(card)->value();
         click(card, "RadioButton1");
-        QCOMPARE(listItems(list(card)), catalogue().elementNames());
+        QCOMPARE(listItems(list(card)), programCatalogue().elementNames());
         QCOMPARE(list(card)->currentText(), QStringLiteral("Węgiel"));
         QCOMPARE(list(card)->currentIndex(), 5);
         QCOMPARE(scroll(card)->value(), again);
@@ -245,9 +239,9 @@ private slots:
 
     void alphabeticalOrderIsPolish()
     {
-        const QStringList sorted = TFiszka::alphabetical(catalogue().elementNames());
+        const QStringList sorted = TFiszka::alphabetical(programCatalogue().elementNames());
         QCOMPARE(sorted.size(), 112);
-        QStringList expected = catalogue().elementNames();
+        QStringList expected = programCatalogue().elementNames();
         std::sort(expected.begin(), expected.end(), polishBefore);
         QCOMPARE(sorted, expected);
         // The places where a naive or a foreign order goes wrong.
@@ -291,7 +285,7 @@ private slots:
     {
         WindowsFixture f;
         QWidget table;
-        auto *card = f.windows.show(new TFiszka(f.windows, catalogue(), &table, QStringLiteral("Węgiel")));
+        auto *card = f.windows.show(new TFiszka(f.windows, programCatalogue(), &table, QStringLiteral("Węgiel")));
         QVERIFY(QTest::qWaitForWindowExposed(card));
         QVERIFY(card->property("FirstResizeDone").toBool());
         QCOMPARE(viewText(*card), descriptionText(QStringLiteral("Węgiel")));
@@ -306,7 +300,7 @@ private slots:
     void firstResizeOnlySetsTheFlag()
     {
         WindowsFixture f;
-        TFiszka card(f.windows, catalogue(), nullptr, QStringLiteral("Hel"));
+        TFiszka card(f.windows, programCatalogue(), nullptr, QStringLiteral("Hel"));
         QVERIFY(!card.firstResizeDone());
         card.show();
         QVERIFY(card.firstResizeDone());
@@ -317,8 +311,8 @@ private slots:
     {
         WindowsFixture f;
         QWidget table;
-        auto *one = f.windows.show(new TFiszka(f.windows, catalogue(), &table, QStringLiteral("Wodór")));
-        auto *two = f.windows.show(new TFiszka(f.windows, catalogue(), &table, QStringLiteral("Tlen")));
+        auto *one = f.windows.show(new TFiszka(f.windows, programCatalogue(), &table, QStringLiteral("Wodór")));
+        auto *two = f.windows.show(new TFiszka(f.windows, programCatalogue(), &table, QStringLiteral("Tlen")));
         QVERIFY(QTest::qWaitForWindowExposed(two));
         click(*one, "RadioButton2");
         click(*one, "BitBtn2");
@@ -328,7 +322,7 @@ private slots:
 
         QCOMPARE(one->windowTitle(), QStringLiteral("Fiszka - Wolfram"));
         QCOMPARE(two->windowTitle(), QStringLiteral("Fiszka - Tlen"));
-        QCOMPARE(listItems(list(*two)), catalogue().elementNames());
+        QCOMPARE(listItems(list(*two)), programCatalogue().elementNames());
         QVERIFY(child<QRadioButton>(two, "RadioButton1")->isChecked());
         QCOMPARE(viewText(*two), descriptionText(QStringLiteral("Tlen")));
         QCOMPARE(scroll(*two)->value(), scrolled);
@@ -424,5 +418,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(TFiszkaTest)
+TABLICZNIK_TEST_MAIN(TFiszkaTest)
 #include "tfiszka_test.moc"

@@ -1,29 +1,16 @@
 #pragma once
 
-// The real window with the real catalogue, driven the way a user drives it:
-// view buttons clicked, menu items chosen, and read back through the
+// The main window as the property views leave it, read back through the
 // published names: each element's textColor and enabled state, the legend's
 // swatches and texts, the window caption.
 
-#include "app/toknoglowne.h"
-#include "controls/colours.h"
-#include "controls/tmyspeedbutton.h"
-#include "fakecueplayer.h"
-#include "prefs/soundcues.h"
+#include "support/mainwindow.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -41,35 +28,6 @@ struct LegendLine {
     QString text;
     QColor colour;
 };
-
-// A change to one element's record, for the few rules that the catalogue
-// itself gives no example of.
-struct Patch {
-    int numer;
-    const char *field;
-    QString value;
-};
-
-// The catalogue of the program with some fields changed, loaded from a copy.
-inline Catalogue patchedCatalogue(const std::vector<Patch> &patches)
-{
-    QTemporaryDir dir;
-    dir.setAutoRemove(true);
-    for (int n = 1; n <= Catalogue::kCount; ++n) {
-        const QString stem = QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-        QFile::copy(QStringLiteral(":/catalogue/%1.rtf").arg(stem), dir.filePath(stem + QStringLiteral(".rtf")));
-        QFile in(QStringLiteral(":/catalogue/%1.json").arg(stem));
-        in.open(QIODevice::ReadOnly);
-        QJsonObject record = QJsonDocument::fromJson(in.readAll()).object();
-        for (const Patch &p : patches)
-            if (p.numer == n)
-                record.insert(QLatin1StringView(p.field), p.value);
-        QFile out(dir.filePath(stem + QStringLiteral(".json")));
-        out.open(QIODevice::WriteOnly);
-        out.write(QJsonDocument(record).toJson());
-    }
-    return Catalogue::load(dir.path());
-}
 
 // Answers every message box that opens while it lives and keeps its text.
 class MessageWatcher : public QObject {
@@ -90,50 +48,11 @@ protected:
     }
 };
 
-class ViewTable {
+class ViewTable : public MainWindowFixture {
 public:
-    explicit ViewTable(Catalogue catalogue = Catalogue::load())
-        : window(std::make_unique<TOknoGlowne>(std::move(catalogue), fakeCuePlayers(log)))
-    {
-        window->cues().open();
-        window->cues().setPlaySounds(true);
-        window->show();
-    }
+    explicit ViewTable(Catalogue catalogue = programCatalogue()) { open(std::move(catalogue)); }
 
     MessageWatcher messages; // the value reader's message boxes, answered
-    CueLog log;
-    std::unique_ptr<TOknoGlowne> window;
-
-    template <typename T = QObject>
-    T *find(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
-
-    // A view button on the details pages, or a command button, clicked.
-    bool click(const QString &buttonName)
-    {
-        auto *button = find<QAbstractButton>(buttonName);
-        if (!button)
-            return false;
-        button->click();
-        return true;
-    }
-    // A menu item chosen, as the menu does it when the user picks it.
-    bool choose(const QString &itemName)
-    {
-        auto *item = find<QAction>(itemName);
-        if (!item)
-            return false;
-        item->trigger();
-        return true;
-    }
-    // A view started by its trigger: a view button or a menu item.
-    bool start(const QString &trigger) { return find<QAction>(trigger) ? choose(trigger) : click(trigger); }
-
-    TMySpeedButton *element(int numer) const { return window->elementButton(numer); }
-    QColor colourOf(int numer) const { return element(numer)->property("textColor").value<QColor>(); }
-    bool enabled(int numer) const { return element(numer)->isEnabled(); }
 
     std::set<int> enabledElements() const
     {
@@ -195,11 +114,40 @@ public:
     }
     QString title() const { return find<QGroupBox>(QStringLiteral("LegendaBox"))->title(); }
     bool legendShown() const { return !find<QWidget>(QStringLiteral("LegendaBox"))->isHidden(); }
-    QString caption() const { return window->windowTitle(); }
 
-    // Pins an element with a right press, as the user does.
+    // Pins an element with a right press on it.
     void pin(int numer) { QTest::mousePress(element(numer), Qt::RightButton); QTest::mouseRelease(element(numer), Qt::RightButton); }
 };
+
+// A colour ramp runs from one end to the other through at most one turning
+// colour: each of red, green and blue rises or falls and turns at most once,
+// and at most one pair of neighbouring entries looks alike (the middle of a
+// ramp through white, say). Steps of one or two do not count.
+inline QString rampFault(const QList<QColor> &colours)
+{
+    const auto component = [](const QColor &c, int i) { return i == 0 ? c.red() : i == 1 ? c.green() : c.blue(); };
+    for (int i = 0; i < 3; ++i) {
+        int direction = 0, turns = 0;
+        for (qsizetype k = 1; k < colours.size(); ++k) {
+            const int step = component(colours[k], i) - component(colours[k - 1], i);
+            if (std::abs(step) <= 2)
+                continue;
+            const int now = step > 0 ? 1 : -1;
+            turns += direction != 0 && now != direction;
+            direction = now;
+        }
+        if (turns > 1)
+            return QStringLiteral("component %1 turns %2 times").arg("RGB"[i]).arg(turns);
+    }
+    int alike = 0;
+    for (qsizetype k = 1; k < colours.size(); ++k) {
+        bool same = true;
+        for (int i = 0; i < 3; ++i)
+            same &= std::abs(component(colours[k], i) - component(colours[k - 1], i)) <= 2;
+        alike += same;
+    }
+    return alike > 1 ? QStringLiteral("%1 pairs of neighbours look alike").arg(alike) : QString();
+}
 
 inline std::set<int> range(int first, int last)
 {

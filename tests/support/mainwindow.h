@@ -1,20 +1,24 @@
 #pragma once
 
-// The real main window with the real catalogue and a recording cue player,
-// driven by mouse events that enter through the window system, so that Qt
-// finds the control under the pointer, sends enter and leave events and
-// propagates what a control does not take, as it does for the user.
+// The main window as every test builds it: the real window on the real
+// catalogue (or a changed copy), its cues on recording players. A test drives
+// it as the user does: buttons clicked, menu items chosen, and the mouse
+// moved and pressed through the window system, so that Qt finds the control
+// under the pointer, sends enter and leave events and propagates what a
+// control does not take.
 
-#include "app/detailspages.h"
 #include "app/pagecontrol.h"
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
-#include "fakecueplayer.h"
 #include "prefs/soundcues.h"
 #include "richtext/richtextview.h"
+#include "support/catalogue.h"
+#include "support/fakecueplayer.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
@@ -23,35 +27,61 @@
 
 namespace tablicznik::testing {
 
-inline const QString kClickCue = QStringLiteral("KTXbutton.wav");
-inline const QString kPageCue = QStringLiteral("KTXPage.wav");
-inline const QString kOverCue = QStringLiteral("KTXOverButton.wav");
+// The one way a test builds the main window: on that catalogue, with cue
+// players that record into `log`, and whatever else `services` brings (a
+// clock, the settings store, the first-run step). The window is not shown
+// and its cues are not opened: start-up does that, as in the program.
+inline std::unique_ptr<TOknoGlowne> makeMainWindow(CueLog &log, WindowServices services = {},
+                                                   Catalogue catalogue = programCatalogue())
+{
+    services.players = fakeCuePlayers(log);
+    return std::make_unique<TOknoGlowne>(std::move(catalogue), std::move(services));
+}
 
-class WindowFixture {
+// How a test wants the window opened.
+struct MainWindowOptions {
+    QStringList missingSounds;  // cue files that fail to open
+    bool requestsCut = false;   // the options menu, card, help and view requests go nowhere
+    bool pointerInside = false; // the pointer comes in over the background first
+};
+
+class MainWindowFixture {
 public:
+    using Options = MainWindowOptions;
+    // For tests of the pointer: the windows and menus that its requests open
+    // belong to other parts, and Qt knows where the pointer is from the start.
+    static Options pointerDriven() { return {{}, true, true}; }
+
     CueLog log;
     std::unique_ptr<TOknoGlowne> window;
 
-    void open(const Catalogue &catalogue)
+    MainWindowFixture() = default;
+    explicit MainWindowFixture(Catalogue catalogue, const Options &options = {}) { open(std::move(catalogue), options); }
+
+    // The window shown, its cues open and switched on, the cue log empty.
+    void open(Catalogue catalogue = programCatalogue(), const Options &options = {})
     {
-        window = std::make_unique<TOknoGlowne>(Catalogue(catalogue), fakeCuePlayers(log));
+        log = CueLog();
+        log.missing = options.missingSounds;
+        window = makeMainWindow(log, {}, std::move(catalogue));
         window->cues().open();
         window->cues().setPlaySounds(true);
-        // The windows and menus that these requests open belong to other
-        // parts; here only the requests themselves are watched.
-        QObject::disconnect(window.get(), &TOknoGlowne::optionsMenuRequested, nullptr, nullptr);
-        QObject::disconnect(window.get(), &TOknoGlowne::cardRequested, nullptr, nullptr);
-        QObject::disconnect(window.get(), &TOknoGlowne::helpRequested, nullptr, nullptr);
-        QObject::disconnect(window.get(), &TOknoGlowne::viewRequested, nullptr, nullptr);
+        if (options.requestsCut) {
+            QObject::disconnect(window.get(), &TOknoGlowne::optionsMenuRequested, nullptr, nullptr);
+            QObject::disconnect(window.get(), &TOknoGlowne::cardRequested, nullptr, nullptr);
+            QObject::disconnect(window.get(), &TOknoGlowne::helpRequested, nullptr, nullptr);
+            QObject::disconnect(window.get(), &TOknoGlowne::viewRequested, nullptr, nullptr);
+        }
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        // The pointer comes in over the background, so that Qt knows where
-        // it is and sends enter and leave events from then on.
-        moveTo(background());
+        if (options.pointerInside)
+            moveTo(background());
         log.played.clear();
+        log.calls.clear();
     }
     void close() { window.reset(); }
 
+    // A control by its name; a warning names a control that is not there.
     template <typename T = QWidget>
     T *find(const QString &name) const
     {
@@ -60,8 +90,13 @@ public:
             qWarning("no control %s", qPrintable(name));
         return found;
     }
+    bool hasAction(const QString &name) const { return window->findChild<QAction *>(name) != nullptr; }
+
     TMySpeedButton *element(int numer) const { return window->elementButton(numer); }
     TPageControl *pages() const { return find<TPageControl>(QStringLiteral("PageControl1")); }
+    QColor colourOf(int numer) const { return element(numer)->property("textColor").value<QColor>(); }
+    bool enabled(int numer) const { return element(numer)->isEnabled(); }
+    QString caption() const { return window->windowTitle(); }
 
     QVariant state(const char *name) const { return window->property(name); }
     int hovered() const { return state("HoveredNumber").toInt(); }
@@ -77,6 +112,27 @@ public:
             return rich->toPlainText();
         return QStringLiteral("<no value %1>").arg(name);
     }
+
+    // A view button on the details pages, or a command button, clicked.
+    bool click(const QString &buttonName)
+    {
+        auto *button = find<QAbstractButton>(buttonName);
+        if (!button)
+            return false;
+        button->click();
+        return true;
+    }
+    // A menu item chosen, as the menu does it when the user picks it.
+    bool choose(const QString &itemName)
+    {
+        auto *item = find<QAction>(itemName);
+        if (!item)
+            return false;
+        item->trigger();
+        return true;
+    }
+    // A view started by its trigger: a view button or a menu item.
+    bool start(const QString &trigger) { return hasAction(trigger) ? choose(trigger) : click(trigger); }
 
     // A point of a control (its centre by default) in the window's coordinates.
     QPoint at(QWidget *control, QPoint local = {}) const

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fakecueplayer.h"
 #include "prefs/soundcues.h"
+#include "support/fakecueplayer.h"
 #include "windows/auxiliarywindows.h"
 
 #include <QApplication>
@@ -31,11 +31,6 @@ struct WindowsFixture {
         windows.setUrlOpener([this](const QUrl &url) { opened << url; });
     }
 };
-
-inline const QString kClick = QStringLiteral("KTXbutton.wav");
-inline const QString kPage = QStringLiteral("KTXPage.wav");
-inline const QString kOver = QStringLiteral("KTXOverButton.wav");
-inline const QString kExit = QStringLiteral("KTXExit.wav");
 
 template <typename T = QWidget>
 T *child(const QObject *parent, const char *name)

@@ -1,5 +1,7 @@
 #pragma once
 
+// Reading rich text back: paragraphs, character formats, whole documents.
+
 #include <QColor>
 #include <QFile>
 #include <QStringList>
@@ -75,6 +77,18 @@ inline QTextCharFormat formatOf(const QTextDocument &doc, const QString &needle)
         }
     }
     return {};
+}
+
+// A description long enough for several printed pages and a scrolled view:
+// a heading and `count` numbered paragraphs.
+inline QString longDescription(int count)
+{
+    QString rtf = QStringLiteral(R"({\rtf1\ansi\ansicpg1250{\fonttbl{\f0 Times New Roman;}{\f1 Arial;}})"
+                                 R"(\pard\qc\plain\f1\fs32\b Mied\'9f (Cu)\par )");
+    for (int i = 1; i <= count; ++i)
+        rtf += QStringLiteral(R"(\pard\qj\plain\f0\fs22 Akapit %1: mied\'9f przewodzi pr\'b9d i ciep\'b3o lepiej )"
+                              R"(ni\'bf wi\'eakszo\'9c\'e6 metali.\par )").arg(i);
+    return rtf + u'}';
 }
 
 inline QByteArray resource(const QString &path)

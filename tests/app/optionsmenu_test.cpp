@@ -2,14 +2,15 @@
 #include "controls/tmyspeedbutton.h"
 #include "prefs/animationview.h"
 #include "app/optionsmenu.h"
-#include "testmain.h"
+#include "support/auxiliarywindows.h"
+#include "support/mainwindow.h"
+#include "support/testmain.h"
 #include "windows/tfiszka.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
-#include "windowstesthelpers.h"
 
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -27,27 +28,14 @@ using namespace tablicznik::testing;
 
 namespace {
 
-const Catalogue &catalogue()
-{
-    static const Catalogue loaded = Catalogue::load();
-    return loaded;
-}
-
-// The real main window on fake cue players, sounds open and on.
-struct Table {
-    CueLog log;
-    std::unique_ptr<TOknoGlowne> window;
+// The main window with the programs it starts recorded.
+struct Table : MainWindowFixture {
     QList<QString> started;
 
     explicit Table(const QStringList &missingSounds = {})
     {
-        log.missing = missingSounds;
-        window = std::make_unique<TOknoGlowne>(Catalogue(catalogue()), fakeCuePlayers(log));
-        window->cues().open();
-        window->cues().setPlaySounds(true);
+        open(programCatalogue(), {missingSounds});
         window->optionsMenu().setProgramStarter([this](const QString &program) { started << program; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     ~Table()
     {
@@ -545,5 +533,5 @@ private slots:
     }
 };
 
-TABLICZNIK_REGISTER_TEST(OptionsMenuTest)
+TABLICZNIK_TEST_MAIN(OptionsMenuTest)
 #include "optionsmenu_test.moc"
