@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "data/appinfo.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -19,7 +21,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
-    QApplication::setOrganizationName(QStringLiteral("Lumera"));
+    QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
     int failures = 0;
     for (const auto &make : tablicznik::testing::registeredTests()) {
         std::unique_ptr<QObject> test(make());

@@ -2,6 +2,7 @@
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
+#include "data/appinfo.h"
 #include "testmain.h"
 
 #include <QGroupBox>
@@ -84,9 +85,10 @@ private slots:
 
     void texts()
     {
-        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Tablicznik wersja 2.01"));
-        QCOMPARE(control<QLabel>("Label1")->toolTip(), QStringLiteral("Tablicznik wersja 2.01"));
-        QCOMPARE(control<QLabel>("Image1")->toolTip(), QStringLiteral("Tablicznik wersja 2.01"));
+        const QString version = QStringLiteral("Tablicznik wersja %1").arg(kVersion); // the project's version
+        QCOMPARE(control<QLabel>("Label1")->text(), version);
+        QCOMPARE(control<QLabel>("Label1")->toolTip(), version);
+        QCOMPARE(control<QLabel>("Image1")->toolTip(), version);
         QCOMPARE(control("Animate1")->toolTip(), QStringLiteral("Bohr still rulez!"));
         QCOMPARE(control<QLabel>("Label21")->toolTip(), QStringLiteral("Lantan"));
         QCOMPARE(control<QLabel>("Label30")->text(), QStringLiteral("Ac"));

@@ -1,3 +1,4 @@
+#include "data/appinfo.h"
 #include "testmain.h"
 #include "windows/linklabel.h"
 #include "windows/toautorzeform.h"
@@ -184,7 +185,7 @@ private slots:
         checkFixedFrame(&about, {349, 329}, true);
 
         auto *name = child<QLabel>(&about, "ProductName");
-        QCOMPARE(name->text(), QStringLiteral("Tablicznik wersja 2.01"));
+        QCOMPARE(name->text(), QStringLiteral("Tablicznik wersja %1").arg(kVersion)); // the project's version
         checkFont(name, 16, true);
         QVERIFY(name->wordWrap());
         QVERIFY(name->alignment() & Qt::AlignHCenter);
