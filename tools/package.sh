@@ -30,9 +30,10 @@ if [ -n "$(git -C "$ROOT" status --porcelain --untracked-files=no 2>/dev/null)" 
   echo "Note: the working tree has uncommitted changes; they are in the package."
 fi
 
-# Debian's compiler and linker flags (hardening, and build paths mapped away
-# so that they do not end up in the program).
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+# Debian's compiler and linker flags: hardening, and the source folder mapped
+# to "." in the debug data, as the build folder is to "build", so that where
+# the checkout lies cannot change the program's build id.
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$BUILD=build"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 
 rm -rf "$BUILD"
