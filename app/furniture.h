@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/appinfo.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -22,6 +24,6 @@ extern const std::array<QPoint, 19> kMainTableOutline;
 // The rectangle around the lanthanide and actinide rows.
 extern const std::array<QPoint, 5> kFBlockOutline;
 
-inline const QString kVersionText = QStringLiteral("Tablicznik wersja 2.01");
+inline const QString kVersionText = QStringLiteral("Tablicznik wersja %1").arg(kVersion);
 
 } // namespace tablicznik

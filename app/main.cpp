@@ -1,4 +1,5 @@
 #include "app/toknoglowne.h"
+#include "data/appinfo.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,7 +8,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
-    QApplication::setOrganizationName(QStringLiteral("Lumera"));
+    QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
+    QApplication::setApplicationVersion(tablicznik::kVersion.toString());
+    // The desktop entry's name, which Wayland compositors and docks match
+    // the window with.
+    QGuiApplication::setDesktopFileName(tablicznik::kApplicationId.toString());
     try {
         tablicznik::TOknoGlowne window(tablicznik::Catalogue::load(), tablicznik::WindowServices::program());
         window.show();

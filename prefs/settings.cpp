@@ -1,8 +1,11 @@
 #include "settings.h"
 
+#include "data/appinfo.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QVariant>
 
@@ -15,6 +18,10 @@
 
 namespace tablicznik {
 namespace {
+
+// Debug lines for watching the start-up from outside (off by default; on
+// with QT_LOGGING_RULES="tablicznik.settings.debug=true").
+Q_LOGGING_CATEGORY(lcSettings, "tablicznik.settings", QtInfoMsg)
 
 using settings::kValues;
 enum ValueIndex { Showed, PlaySounds, ShowTime, ShowAVI, ShowHelp, ValueCount };
@@ -75,7 +82,7 @@ bool mayWrite(const QString &fileName)
 class Store {
 public:
     Store()
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(settings::kOrganisation),
+        : m_settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation.toString(),
                      QString::fromLatin1(settings::kApplication))
     {
         m_settings.setFallbacksEnabled(false); // the user's own store only
@@ -170,6 +177,7 @@ bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWi
     flags.ShowHelp = isSet(ShowHelp);
 
     if (!isSet(Showed)) {
+        qCDebug(lcSettings) << "first run: the about window opens";
         if (showAboutWindow)
             showAboutWindow();
         ok = store.write({{kValues[Showed].name, 1}}) && ok;

@@ -18,8 +18,8 @@ struct Preferences {
     friend bool operator==(const Preferences &, const Preferences &) = default;
 };
 
-// The stored settings: the user's own native store QSettings("Lumera",
-// "Tablicznik"), group "2.00", five integer values, 1 for true and 0 for
+// The stored settings: the user's own native store QSettings(kOrganisation
+// of data/appinfo.h, "Tablicznik"), group "2.00", five integer values, 1 for true and 0 for
 // false. A value that is missing or is not an integer gets its default.
 //
 // A store that cannot be read gives the defaults and is not written; one that
@@ -28,7 +28,6 @@ struct Preferences {
 // file is garbage is replaced by a clean one when the settings are stored.
 namespace settings {
 
-inline constexpr char kOrganisation[] = "Lumera";
 inline constexpr char kApplication[] = "Tablicznik";
 inline constexpr char kGroup[] = "2.00";
 

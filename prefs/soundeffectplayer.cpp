@@ -1,14 +1,16 @@
 #include "soundeffectplayer.h"
 
+#include "data/appinfo.h"
+
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -16,6 +18,8 @@
 
 namespace tablicznik {
 namespace {
+
+Q_LOGGING_CATEGORY(lcCues, "tablicznik.cues", QtInfoMsg)
 
 constexpr qint64 kLargestCue = 16 * 1024 * 1024; // a cue is a short sound
 
@@ -55,10 +59,8 @@ bool playableFormat(QByteArrayView fmt)
 
 QStringList cueFolders()
 {
-    QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath()};
-    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
-        folders << data + QStringLiteral("/sounds");
-    return folders;
+    const QString program = QCoreApplication::applicationDirPath();
+    return {QDir::currentPath(), program, QDir::cleanPath(program + u'/' + kDataFolderFromProgram.toString())};
 }
 
 QString locateCueFile(const QString &fileName, const QStringList &folders)
@@ -122,8 +124,11 @@ bool SoundEffectPlayer::open(const QString &fileName)
 {
     m_effect.reset();
     m_filePath = locateCueFile(fileName, m_options.folders);
-    if (m_filePath.isEmpty())
+    if (m_filePath.isEmpty()) {
+        qCDebug(lcCues).noquote() << "cue" << fileName << "not found in" << m_options.folders.join(u", ");
         return false;
+    }
+    qCDebug(lcCues).noquote() << "cue" << fileName << "found in" << QFileInfo(m_filePath).absolutePath();
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCue || !isPlayableWave(file.readAll()))
         return false;

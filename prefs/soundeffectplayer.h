@@ -12,8 +12,9 @@ class QSoundEffect;
 namespace tablicznik {
 
 // The folders a cue file is looked up in, in order: the current directory,
-// the program's own folder, then the "sounds" folders of the installed data
-// locations.
+// the program's own folder, then the installed data folder, found from the
+// program's folder (<prefix>/bin/../share/tablicznik), so that it works
+// under any prefix and in a staging tree.
 QStringList cueFolders();
 
 // The first folder of `folders` that holds `fileName`, joined with it;
@@ -36,7 +37,10 @@ struct SoundEffectOptions {
 
 // A cue player on Qt Multimedia's QSoundEffect. Every failure (no such
 // file, not a playable WAV, no audio output, a decoder error) makes `open`
-// return false at once, with nothing written to standard error.
+// return false at once, with nothing written to standard error. Where each
+// file was found, or that it was not, goes to the debug lines of the
+// logging category "tablicznik.cues" (off unless QT_LOGGING_RULES switches
+// it on).
 class SoundEffectPlayer : public CuePlayer {
 public:
     SoundEffectPlayer();

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Brings a Debian 12 machine to a built Tablicznik: installs the Debian
 # packages that are missing, configures and builds. Quick when nothing changed.
-# Sourced by start.sh and test.sh; BUILD_DIR may be set by the caller, and
+# Sourced by start.sh and test.sh; BUILD_DIR may be set by the caller,
 # BUILD_TARGETS (default: everything) names what to build, and CMAKE_ARGS
-# adds cache settings.
+# adds cache settings. With SETUP_PACKAGES_ONLY=1 (tools/package.sh) it stops
+# after the packages.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,6 +17,8 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core         # Arial and Times New Roman metrics
   clang libclang-rt-14-dev                    # the fuzz targets
   poppler-utils                               # pdftotext, for the printing tests
+  dpkg-dev file                               # the Debian package: dpkg-shlibdeps, CPack's ELF test
+  desktop-file-utils appstream lintian        # the installation tests' validators
 )
 
 missing=()
@@ -28,6 +31,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+if [ "${SETUP_PACKAGES_ONLY:-0}" = 1 ]; then
+  return 0 2>/dev/null || exit 0
 fi
 
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then

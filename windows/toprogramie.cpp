@@ -1,6 +1,7 @@
 #include "toprogramie.h"
 
 #include "authorcontact.h"
+#include "data/appinfo.h"
 #include "auxiliarywindows.h"
 #include "linklabel.h"
 #include "prefs/soundcues.h"
@@ -94,7 +95,7 @@ void TOprogramie::createTopBand(QWidget *panel)
 {
     QFrame *band = bevelPanel(panel, {4, 4, panel->width() - 8, 73}, QFrame::Raised, "Panel3");
 
-    QLabel *name = placeLabel(band, QStringLiteral("Tablicznik wersja 2.01"), {6, 4, 170, 65}, arial(16, true),
+    QLabel *name = placeLabel(band, QStringLiteral("Tablicznik wersja %1").arg(kVersion), {6, 4, 170, 65}, arial(16, true),
                               Qt::AlignCenter);
     name->setObjectName(QStringLiteral("ProductName"));
     name->setWordWrap(true);

@@ -4,6 +4,7 @@
 #include "controls/tmyspeedbutton.h"
 #include "support/mainwindow.h"
 #include "support/testmain.h"
+#include "data/appinfo.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -90,9 +91,10 @@ private slots:
 
     void texts()
     {
-        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Tablicznik wersja 2.01"));
-        QCOMPARE(control<QLabel>("Label1")->toolTip(), QStringLiteral("Tablicznik wersja 2.01"));
-        QCOMPARE(control<QLabel>("Image1")->toolTip(), QStringLiteral("Tablicznik wersja 2.01"));
+        const QString version = QStringLiteral("Tablicznik wersja %1").arg(kVersion); // the project's version
+        QCOMPARE(control<QLabel>("Label1")->text(), version);
+        QCOMPARE(control<QLabel>("Label1")->toolTip(), version);
+        QCOMPARE(control<QLabel>("Image1")->toolTip(), version);
         QCOMPARE(control("Animate1")->toolTip(), QStringLiteral("Bohr still rulez!"));
         QCOMPARE(control<QLabel>("Label21")->toolTip(), QStringLiteral("Lantan"));
         QCOMPARE(control<QLabel>("Label30")->text(), QStringLiteral("Ac"));

@@ -1,3 +1,4 @@
+#include "data/appinfo.h"
 #include "prefs/settings.h"
 #include "support/testmain.h"
 
@@ -78,7 +79,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
         m_file = settings::location();
         QVERIFY2(m_file.startsWith(m_home->path()), qPrintable(m_file));
-        QVERIFY(m_file.endsWith(QLatin1String("Lumera/Tablicznik.conf")));
+        QVERIFY(m_file.endsWith(kOrganisation.toString() + QStringLiteral("/Tablicznik.conf")));
         m_aboutShown = 0;
     }
     void cleanup()
@@ -330,7 +331,7 @@ private slots:
         // organisation's store: it gets its default.
         writeStore(group("Showed=1\nShowTime=1\nShowAVI=1\nShowHelp=1\n"));
         {
-            QSettings organisationWide(QSettings::NativeFormat, QSettings::UserScope, "Lumera");
+            QSettings organisationWide(QSettings::NativeFormat, QSettings::UserScope, kOrganisation.toString());
             organisationWide.setValue("2.00/PlaySounds", 0);
         }
         Preferences flags;

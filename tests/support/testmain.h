@@ -6,6 +6,8 @@
 // settings store in a temporary folder, so that no test reads or writes the
 // user's own settings.
 
+#include "data/appinfo.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,7 +21,7 @@ int runTestClass(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
-    QApplication::setOrganizationName(QStringLiteral("Lumera"));
+    QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir settingsHome;
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})

@@ -1,5 +1,6 @@
 #include "support/auxiliarywindows.h"
 #include "support/testmain.h"
+#include "data/appinfo.h"
 #include "windows/linklabel.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
@@ -184,7 +185,7 @@ private slots:
         checkFixedFrame(&about, {349, 329}, true);
 
         auto *name = child<QLabel>(&about, "ProductName");
-        QCOMPARE(name->text(), QStringLiteral("Tablicznik wersja 2.01"));
+        QCOMPARE(name->text(), QStringLiteral("Tablicznik wersja %1").arg(kVersion)); // the project's version
         checkFont(name, 16, true);
         QVERIFY(name->wordWrap());
         QVERIFY(name->alignment() & Qt::AlignHCenter);

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the generated pictures, animation and sound cues.
+"""Checks the generated pictures, animation, sound cues and icon.
 
     check_assets.py RESOURCES [--frames DIR]
 
@@ -8,8 +8,10 @@ prints what it found and exits non-zero when a file is missing or does not
 have the size, depth or structure the program expects. With --frames the
 animation's frames are also written out as PNG files for looking at.
 """
+import re
 import struct
 import sys
+import xml.etree.ElementTree as ET
 import zlib
 from pathlib import Path
 
@@ -45,6 +47,105 @@ def check_png(path, size):
     print(f"{path.name}: PNG {width} x {height}, {depth} bits, colour type {colour_type}")
     expect((width, height) == size, f"{path.name}: {width} x {height}, expected {size[0]} x {size[1]}")
     expect(colour_type == 6, f"{path.name}: no alpha channel (colour type {colour_type})")
+
+
+def png_pixels(path):
+    """The RGBA pixels of an 8-bit, non-interlaced RGBA PNG, as rows of tuples."""
+    data = path.read_bytes()
+    width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", data[16:29])
+    if (depth, colour_type, interlace) != (8, 6, 0):
+        return None
+    at, idat = 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        if kind == b"IDAT":
+            idat += data[at + 8:at + 8 + length]
+        at += 12 + length
+    raw = zlib.decompress(idat)
+    stride, rows, previous = width * 4, [], bytearray(width * 4)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            a = line[x - 4] if x >= 4 else 0
+            b = previous[x]
+            c = previous[x - 4] if x >= 4 else 0
+            if kind == 1:
+                line[x] = (line[x] + a) & 255
+            elif kind == 2:
+                line[x] = (line[x] + b) & 255
+            elif kind == 3:
+                line[x] = (line[x] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append([tuple(line[x:x + 4]) for x in range(0, stride, 4)])
+        previous = line
+    return rows
+
+
+def svg_pixels(path):
+    """Paints the SVG's rectangles (all this icon is made of) on a transparent
+    canvas of its view box; None when the file holds anything else."""
+    root = ET.parse(path).getroot()
+    ns = "{http://www.w3.org/2000/svg}"
+    if root.tag != ns + "svg":
+        return None
+    _, _, width, height = (int(v) for v in root.get("viewBox").split())
+    canvas = [[(0, 0, 0, 0)] * width for _ in range(height)]
+    for element in root.iter():
+        if element.tag in (ns + "svg", ns + "g", ns + "title"):
+            continue
+        if element.tag != ns + "rect":
+            return None
+        x, y, w, h = (int(element.get(k)) for k in ("x", "y", "width", "height"))
+        fill = element.get("fill")
+        if not re.fullmatch(r"#[0-9a-f]{6}", fill):
+            return None
+        colour = tuple(int(fill[k:k + 2], 16) for k in (1, 3, 5)) + (255,)
+        for row in range(y, y + h):
+            canvas[row][x:x + w] = [colour] * w
+    return canvas
+
+
+def check_app_icons(icons, pictures):
+    """The icon theme's sizes: crisp (every pixel fully opaque in one of the
+    scalable icon's colours, or fully transparent), the scalable icon the
+    same picture as the 256-pixel one, the window icon the same as 32 and 16."""
+    svg = icons / "scalable.svg"
+    if not svg.exists():
+        fail("icons/scalable.svg is missing")
+        return
+    vector = svg_pixels(svg)
+    if vector is None:
+        fail("scalable.svg: not an SVG made of filled rectangles")
+        return
+    palette = {p for row in vector for p in row if p[3] == 255}
+    print(f"scalable.svg: {len(vector[0])} x {len(vector)}, {len(palette)} colours")
+    expect(len(vector) == 256 and len(vector[0]) == 256, "scalable.svg: view box is not 256 x 256")
+    for size in (16, 32, 48, 64, 128, 256):
+        path = icons / f"{size}x{size}.png"
+        if not path.exists():
+            fail(f"icons/{path.name} is missing")
+            continue
+        check_png(path, (size, size))
+        pixels = png_pixels(path)
+        if pixels is None:
+            fail(f"{path.name}: not 8-bit RGBA")
+            continue
+        blended = sum(1 for row in pixels for p in row if p[3] not in (0, 255) or p[3] == 255 and p not in palette)
+        opaque = sum(1 for row in pixels for p in row if p[3] == 255)
+        print(f"  {opaque} opaque pixels, {blended} blended or off the palette")
+        expect(blended == 0, f"{path.name}: {blended} pixels are not crisp")
+        expect(opaque > size * size // 4, f"{path.name}: the picture covers too little of the icon")
+        if size == 256:
+            expect(pixels == vector, "256x256.png and scalable.svg differ")
+    for window_icon, size in (("icon.png", 32), ("icon16.png", 16)):
+        theirs = icons / f"{size}x{size}.png"
+        if (pictures / window_icon).exists() and theirs.exists():
+            expect(png_pixels(pictures / window_icon) == png_pixels(theirs),
+                   f"{window_icon} is not the icon theme's {size}x{size}.png")
 
 
 def check_bmp(path, size):
@@ -271,6 +372,7 @@ def main():
             fail(f"{name} is missing")
             continue
         check(path)
+    check_app_icons(root / "icons", pictures)
     for name, low, high in [("KTXbutton.wav", 30, 80), ("KTXOverButton.wav", 30, 80),
                             ("KTXPage.wav", 100, 200), ("KTXExit.wav", 400, 800)]:
         path = sounds / name

@@ -1,6 +1,8 @@
-// tablicznik_assets RESOURCES [--preview FILE.png]
+// tablicznik_assets RESOURCES [--preview FILE.png [--version TEXT]]
 // Writes the program's pictures (RESOURCES/pictures), its atom animation
-// (RESOURCES/pictures/atom.avi) and its sound cues (RESOURCES/sounds).
+// (RESOURCES/pictures/atom.avi), its sound cues (RESOURCES/sounds) and its
+// icon for the desktop's icon theme (RESOURCES/icons). The preview sheet
+// shows TEXT as the version in the sketch of the main window.
 // Everything is drawn and synthesised here; the output is the same on
 // every run with the same fonts installed.
 #include "assets.h"
@@ -17,18 +19,24 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);
-    QString preview;
-    const qsizetype previewAt = args.indexOf(QStringLiteral("--preview"));
-    if (previewAt >= 0 && previewAt + 1 < args.size()) {
-        preview = args.at(previewAt + 1);
-        args.remove(previewAt, 2);
-    }
+    auto option = [&args](const QString &name) {
+        QString value;
+        const qsizetype at = args.indexOf(name);
+        if (at >= 0 && at + 1 < args.size()) {
+            value = args.at(at + 1);
+            args.remove(at, 2);
+        }
+        return value;
+    };
+    const QString preview = option(QStringLiteral("--preview"));
+    const QString version = option(QStringLiteral("--version"));
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: tablicznik_assets RESOURCES [--preview FILE.png]\n");
+        std::fprintf(stderr, "usage: tablicznik_assets RESOURCES [--preview FILE.png [--version TEXT]]\n");
         return 2;
     }
     const QString pictures = args.first() + QStringLiteral("/pictures");
     const QString sounds = args.first() + QStringLiteral("/sounds");
+    const QString icons = args.first() + QStringLiteral("/icons");
 
     bool ok = true;
     ok = assets::writeGlyphs(pictures) && ok;
@@ -38,7 +46,8 @@ int main(int argc, char **argv)
     ok = assets::writeAuthorPicture(pictures) && ok;
     ok = assets::writeAtomAnimation(pictures) && ok;
     ok = assets::writeSounds(sounds) && ok;
+    ok = assets::writeAppIcons(icons) && ok;
     if (!preview.isEmpty())
-        ok = assets::writePreview(preview, pictures) && ok;
+        ok = assets::writePreview(preview, pictures, version) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-// The larger pictures: the background tile, the program's mark in its three
-// sizes (window logo, about-window logo, icons), the help button's question
-// mark and the author window's illustration.
+// The larger pictures: the background tile, the program's mark in its two
+// sizes (window logo, about-window logo) and the window icon, the help
+// button's question mark and the author window's illustration.
 #include "assets.h"
 
 #include <QFont>
@@ -53,8 +53,6 @@ double tiledNoise(double x, double y, int width, int height, int cellsX, int cel
 
 // --- the mark: a small periodic table ---------------------------------------
 
-enum class Block { None, S, P, D, F };
-
 // The table as this program shows it, periods 1 to 7 (up to element 112)
 // and, set apart below, the lanthanide and actinide rows. Column 3 of
 // periods 6 and 7 points to the f rows.
@@ -72,18 +70,6 @@ Block blockAt(int period, int column)
     case 9: return column >= 3 && column <= 17 ? Block::F : Block::None;
     }
     return Block::None;
-}
-
-QColor blockColour(Block block)
-{
-    switch (block) {
-    case Block::S: return QColor(0xE0, 0x48, 0x48);
-    case Block::P: return QColor(0xF0, 0xB4, 0x28);
-    case Block::D: return QColor(0x3C, 0x74, 0xD4);
-    case Block::F: return QColor(0x38, 0xA8, 0x58);
-    case Block::None: break;
-    }
-    return Qt::transparent;
 }
 
 // One tile of the mark: a flat square for tiny cells, lit from the top left
@@ -142,42 +128,6 @@ QImage withShadow(const QImage &art, QPoint offset, int alpha)
     QPainter p(&out);
     p.drawImage(0, 0, art);
     return out;
-}
-
-// A compact mark for the icons: s, d and p columns with the f row below.
-QImage iconMark(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    // columns: 1, 2 (s); 3 ... 5 (d); 6 ... 8 (p); rows: 1 ... 6 and the f row
-    struct Shape {
-        int columns, pitch, cell, gap;
-    };
-    const Shape shape = size >= 32 ? Shape{8, 4, 3, 2} : Shape{5, 3, 2, 1};
-    const int sCols = 2, dCols = shape.columns == 8 ? 3 : 1;
-    const int rows = shape.columns == 8 ? 6 : 4;
-    auto blockOf = [&](int row, int column) {
-        const bool s = column <= sCols, p = column > sCols + dCols;
-        if (row == 1)
-            return column == 1 ? Block::S : column == shape.columns ? Block::S : Block::None;
-        if (row <= (shape.columns == 8 ? 3 : 2))
-            return s ? Block::S : p ? Block::P : Block::None;
-        return s ? Block::S : p ? Block::P : Block::D;
-    };
-    const int width = shape.columns * shape.pitch - (shape.pitch - shape.cell);
-    const int height = rows * shape.pitch + shape.gap + shape.cell;
-    const int left = (size - width) / 2, top = (size - height + 1) / 2;
-    for (int row = 1; row <= rows; ++row)
-        for (int column = 1; column <= shape.columns; ++column) {
-            const Block block = blockOf(row, column);
-            if (block != Block::None)
-                drawCell(image, left + (column - 1) * shape.pitch, top + (row - 1) * shape.pitch, shape.cell,
-                         blockColour(block));
-        }
-    const int fTop = top + rows * shape.pitch + shape.gap;
-    for (int column = 3; column <= shape.columns - 1; ++column)
-        drawCell(image, left + (column - 1) * shape.pitch, fTop, shape.cell, blockColour(Block::F));
-    return image;
 }
 
 QFont pixelFont(const QString &family, int pixels, bool bold = false)
@@ -267,8 +217,9 @@ bool writeLogos(const QString &pictures)
         ok = saveImage(about, pictures + QStringLiteral("/about_logo.png")) && ok;
     }
 
-    ok = saveImage(iconMark(32), pictures + QStringLiteral("/icon.png")) && ok;
-    ok = saveImage(iconMark(16), pictures + QStringLiteral("/icon16.png")) && ok;
+    // The window icon: the program's icon (appicon.cpp) at its two small sizes.
+    ok = saveImage(renderAppIcon(32), pictures + QStringLiteral("/icon.png")) && ok;
+    ok = saveImage(renderAppIcon(16), pictures + QStringLiteral("/icon16.png")) && ok;
     return ok;
 }
 
@@ -474,7 +425,7 @@ bool writeAuthorPicture(const QString &pictures)
     return saveImage(image, pictures + QStringLiteral("/author.jpg"), "JPG", 85);
 }
 
-bool writePreview(const QString &path, const QString &pictures)
+bool writePreview(const QString &path, const QString &pictures, const QString &version)
 {
     // A sketch of the main window's furniture over the tiled background, and
     // every glyph enlarged, for judging the pictures together.
@@ -507,7 +458,7 @@ bool writePreview(const QString &path, const QString &pictures)
     }
     p.setFont(pixelFont(QStringLiteral("Liberation Sans"), 9));
     p.setPen(Qt::black);
-    p.drawText(QRect(1, 116, 72, 36), Qt::AlignHCenter | Qt::TextWordWrap, QStringLiteral("Tablicznik wersja 2.01"));
+    p.drawText(QRect(1, 116, 72, 36), Qt::AlignHCenter | Qt::TextWordWrap, QStringLiteral("Tablicznik wersja %1").arg(version));
     p.drawImage(16, 139, QImage(pictures + QStringLiteral("/logo.png")));
     p.setFont(pixelFont(QStringLiteral("Liberation Sans"), 11, true));
     p.setPen(QColor(0x00, 0x00, 0x80));
@@ -541,6 +492,7 @@ bool writePreview(const QString &path, const QString &pictures)
     p.drawImage(QRect(10, 520, 148, 67), QImage(pictures + QStringLiteral("/about_logo.png")));
     p.drawImage(QRect(240, 440, 128, 128), QImage(pictures + QStringLiteral("/icon.png")));
     p.drawImage(QRect(380, 440, 64, 64), QImage(pictures + QStringLiteral("/icon16.png")));
+    p.drawImage(QRect(460, 440, 128, 128), QImage(pictures + QStringLiteral("/../icons/128x128.png")));
     p.end();
     return saveImage(sheet, path);
 }
