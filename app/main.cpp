@@ -1,8 +1,7 @@
-#include "app/toknoglowne.h"
+#include "app/program.h"
 #include "data/appinfo.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -13,14 +12,5 @@ int main(int argc, char *argv[])
     // The desktop entry's name, which Wayland compositors and docks match
     // the window with.
     QGuiApplication::setDesktopFileName(tablicznik::kApplicationId.toString());
-    try {
-        tablicznik::TOknoGlowne window(tablicznik::Catalogue::load(), tablicznik::WindowServices::program());
-        window.show();
-        return app.exec();
-    } catch (const tablicznik::CatalogueError &error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Tablicznik"),
-                              QStringLiteral("Nie można wczytać danych pierwiastków.\n\nPlik: %1\nBłąd: %2")
-                                  .arg(error.file, error.fault));
-        return 1;
-    }
+    return tablicznik::runProgram(tablicznik::WindowServices::program());
 }

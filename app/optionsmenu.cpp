@@ -208,12 +208,16 @@ void OptionsMenu::Oautorze1Click()
     m_windows.show(new TOautorzeForm(m_windows));
 }
 
+// Each toggle stores the preferences at once, so that a logout that kills
+// the program or a power cut loses no choice.
+
 // The new state is the opposite of what the animation does now.
 void OptionsMenu::Wyczanimacj1Click()
 {
     m_window.PlayOver();
     const bool on = !m_window.Animate1()->isActive();
     m_window.setShowAVI(on); // starts or stops it
+    m_window.ZapiszRejestr();
     m_animation->setText(onOff(on, "animację"));
 }
 
@@ -222,6 +226,7 @@ void OptionsMenu::Wyczd1Click()
 {
     m_window.PlayOver();
     m_window.setPlaySounds(!m_window.PlaySounds());
+    m_window.ZapiszRejestr();
 }
 
 void OptionsMenu::Wyczdymki1Click()
@@ -229,6 +234,7 @@ void OptionsMenu::Wyczdymki1Click()
     m_window.PlayOver();
     const bool on = !m_window.ShowHelp();
     m_window.setShowHelp(on); // every window's tooltips
+    m_window.ZapiszRejestr();
     m_hints->setText(onOff(on, "dymki"));
 }
 
@@ -239,6 +245,7 @@ void OptionsMenu::Wyczzegar1Click()
     const bool on = !m_window.ClockVisible();
     m_window.setClockVisible(on);
     m_window.setShowTime(on);
+    m_window.ZapiszRejestr();
     m_clock->setText(onOff(on, "zegar"));
 }
 

@@ -102,12 +102,12 @@ private slots:
     void fieldListNamesEveryMemberOnce()
     {
         QSet<QString> names;
-        for (std::size_t i = 0; i < kStoredTextFields.size(); ++i) {
+        for (std::size_t i = 0; i < std::size(kStoredTextFields); ++i) {
             names.insert(QString::fromLatin1(kStoredTextFields[i].name));
             for (std::size_t j = 0; j < i; ++j)
                 QVERIFY2(kStoredTextFields[i].member != kStoredTextFields[j].member, kStoredTextFields[i].name);
         }
-        QCOMPARE(names.size(), qsizetype(kStoredTextFields.size()));
+        QCOMPARE(names.size(), qsizetype(std::size(kStoredTextFields)));
         QCOMPARE(QLatin1StringView(kStoredTextFields[0].name), QLatin1StringView("Symbol"));
         QCOMPARE(QLatin1StringView(kStoredTextFields[1].name), QLatin1StringView("Nazwa"));
         QVERIFY(!names.contains(QStringLiteral("Numer")) && !names.contains(QStringLiteral("Opis")));
