@@ -19,6 +19,7 @@ PACKAGES=(
   poppler-utils                               # pdftotext, for the printing tests
   dpkg-dev file                               # the Debian package: dpkg-shlibdeps, CPack's ELF test
   desktop-file-utils appstream lintian        # the installation tests' validators
+  xvfb libx11-dev libxdamage-dev              # the start-up benchmark, bench/startup
 )
 
 missing=()

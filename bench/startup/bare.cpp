@@ -1,0 +1,64 @@
+// The floor for the start-up benchmark: what a plain Qt 6 Widgets program of
+// the main window's shape costs to start. A fixed 625 x 429 window with an
+// eleven-page tab widget across the top and 112 tool buttons laid out as the
+// periodic table, nothing else: no resources, no settings, no media.
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWidget>
+
+namespace {
+
+// Column (1 ... 18) and row (0 ... 8, rows 7 and 8 for the f-block) of an
+// element of the long form with the lanthanides and actinides set apart.
+void place(int z, int &column, int &row)
+{
+    static const int periodStarts[] = {1, 3, 11, 19, 37, 55, 87, 113};
+    int period = 0;
+    while (z >= periodStarts[period + 1])
+        ++period;
+    const int offset = z - periodStarts[period];
+    row = period;
+    if (period == 0)
+        column = offset == 0 ? 1 : 18;
+    else if (period <= 2)
+        column = offset < 2 ? offset + 1 : offset + 11;
+    else if (period <= 4)
+        column = offset + 1;
+    else if (offset < 2)
+        column = offset + 1;
+    else if (offset < 17) { // La ... Lu, Ac ... Lr
+        column = offset + 2;
+        row = period + 2;
+    } else
+        column = offset - 14;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare"));
+    window.setFixedSize(625, 429);
+
+    auto *tabs = new QTabWidget(&window);
+    tabs->setGeometry(88, 2, 532, 107);
+    for (int page = 1; page <= 11; ++page)
+        tabs->addTab(new QWidget, QStringLiteral("Strona %1").arg(page));
+
+    for (int z = 1; z <= 112; ++z) {
+        int column = 0, row = 0;
+        place(z, column, row);
+        const int top = row <= 6 ? 194 + row * 33 : 116 + (row - 7) * 33;
+        auto *button = new QToolButton(&window);
+        button->setText(QString::number(z));
+        button->setAutoRaise(true);
+        button->setGeometry(6 + (column - 1) * 34, top, 32, 31);
+    }
+
+    window.show();
+    return app.exec();
+}
