@@ -9,8 +9,9 @@
 # first-run marker is set, then starts the programs in turn, RUNS times each
 # (default 15) after one warm-up start each, alternating their order every
 # round. Prints, for each program, the median and spread of launch -> window
-# mapped, launch -> first paint finished, launch -> window settled and the
-# peak RSS, and the ratios of the medians to the first program's.
+# mapped, launch -> first paint finished, launch -> window settled, the CPU
+# time used until the window was mapped and the peak RSS, and the ratios of
+# the medians to the first program's.
 # NAME=PROGRAM pairs replace the default programs (bare and tablicznik); the
 # first is the one the ratios refer to. -k keeps the raw results.
 set -euo pipefail
@@ -113,13 +114,13 @@ stats() {
 }
 
 echo "Start-up on Xvfb ($DISPLAY, 1280x1024x24), $RUNS interleaved runs each after a warm-up; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "median [interquartile range] (min - max); times in ms from launch, peak RSS in MiB"
-printf '%-14s %-30s %-30s %-30s %-30s\n' program mapped "first paint" settled "peak RSS"
+echo "median [interquartile range] (min - max); times and CPU in ms from launch, peak RSS in MiB"
+printf '%-10s %-29s %-29s %-29s %-26s %-26s\n' program mapped "first paint" settled "CPU when mapped" "peak RSS"
 declare -A median
 for i in $(seq 0 $((count - 1))); do
   name=${names[$i]}
   row=()
-  for key in mapped_ms paint_ms settled_ms maxrss_kib; do
+  for key in mapped_ms paint_ms settled_ms mapped_cpu_ms maxrss_kib; do
     scale=1
     [ "$key" = maxrss_kib ] && scale=1024
     read -r m q1 q3 lo hi < <(field "$name" "$key" | stats "$scale")
@@ -128,14 +129,14 @@ for i in $(seq 0 $((count - 1))); do
   done
   failed=0
   [ -f "$tmp/results/$name.failed" ] && failed=$(wc -l <"$tmp/results/$name.failed")
-  printf '%-14s %-30s %-30s %-30s %-30s%s\n' "$name" "${row[@]}" "$([ "$failed" = 0 ] || echo " ($failed failed)")"
+  printf '%-10s %-29s %-29s %-29s %-26s %-26s%s\n' "$name" "${row[@]}" "$([ "$failed" = 0 ] || echo " ($failed failed)")"
 done
 base=${names[0]}
 for i in $(seq 1 $((count - 1))); do
   name=${names[$i]}
   ratios=()
-  for key in mapped_ms paint_ms settled_ms maxrss_kib; do
+  for key in mapped_ms paint_ms settled_ms mapped_cpu_ms maxrss_kib; do
     ratios+=("$(awk -v a="${median[$name,$key]}" -v b="${median[$base,$key]}" 'BEGIN { if (b > 0 && a != "-") printf "%.2f", a / b; else printf "-" }')")
   done
-  printf 'ratio %s/%s: mapped %s, first paint %s, settled %s, peak RSS %s\n' "$name" "$base" "${ratios[@]}"
+  printf 'ratio %s/%s: mapped %s, first paint %s, settled %s, CPU when mapped %s, peak RSS %s\n' "$name" "$base" "${ratios[@]}"
 done

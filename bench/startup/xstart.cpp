@@ -4,7 +4,7 @@
 //   xstart [--linger MS] [--quiet MS] [--ignore X,Y,W,H]... [--timeout MS] -- PROGRAM [ARGS...]
 //
 // Prints one line:
-//   mapped_ms=… paint_ms=… settled_ms=… maxrss_kib=… exit=…
+//   mapped_ms=… paint_ms=… settled_ms=… mapped_cpu_ms=… maxrss_kib=… exit=…
 //
 // Launch is the moment just before the fork. From then on:
 // - mapped: the MapNotify of the program's top-level window (a child of the
@@ -21,6 +21,10 @@
 //   wholly inside one of the --ignore rectangles (window coordinates; for
 //   an animation that never stops). It shows work that the program draws
 //   after its first frame;
+// - mapped_cpu: the CPU time the program (all its threads) had used when
+//   its window was mapped, from /proc/PID/task/*/schedstat: the work before
+//   the window appears, which a busy machine does not stretch as it
+//   stretches the wall-clock times;
 // - maxrss: the child's peak resident set, from wait4()'s rusage.
 // The program is left running until --linger ms (default 1000) after its
 // window was mapped and the window has settled, so that the work it does
@@ -34,6 +38,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -78,6 +83,28 @@ long windowPid(Display *display, Window window)
         XFree(data);
     }
     return pid;
+}
+
+// CPU time used so far by every thread of the process, in ms; -1 when unknown.
+double cpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir)
+        return -1;
+    double ns = 0;
+    while (const dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        if (FILE *file = std::fopen((tasks + "/" + entry->d_name + "/schedstat").c_str(), "r")) {
+            unsigned long long run = 0;
+            if (std::fscanf(file, "%llu", &run) == 1)
+                ns += double(run);
+            std::fclose(file);
+        }
+    }
+    closedir(dir);
+    return ns / 1e6;
 }
 
 struct Rect {
@@ -164,7 +191,7 @@ int main(int argc, char **argv)
     Window window = None;
     int width = 0, height = 0;
     Region drawn = XCreateRegion();
-    double mapped = -1, painted = -1, lastDamage = -1, closeAsked = -1;
+    double mapped = -1, painted = -1, lastDamage = -1, closeAsked = -1, mappedCpu = -1;
     bool ended = false;
     int status = 0;
     rusage usage{};
@@ -220,6 +247,7 @@ int main(int argc, char **argv)
                    !event.xmap.override_redirect && windowPid(display, event.xmap.window) == child) {
             window = event.xmap.window;
             mapped = at;
+            mappedCpu = cpuMs(child);
             Window ignoredRoot;
             int x, y;
             unsigned int w = 0, h = 0, border, depth;
@@ -254,7 +282,7 @@ int main(int argc, char **argv)
 
     const auto ms = [&](double t) { return t < 0 ? -1.0 : t - launch; };
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("mapped_ms=%.1f paint_ms=%.1f settled_ms=%.1f maxrss_kib=%ld exit=%d\n", ms(mapped), ms(painted),
-                ms(lastDamage), long(usage.ru_maxrss), code);
+    std::printf("mapped_ms=%.1f paint_ms=%.1f settled_ms=%.1f mapped_cpu_ms=%.1f maxrss_kib=%ld exit=%d\n", ms(mapped),
+                ms(painted), ms(lastDamage), mappedCpu, long(usage.ru_maxrss), code);
     return mapped >= 0 && painted >= 0 && code == 0 ? 0 : 1;
 }
