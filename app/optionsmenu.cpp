@@ -1,6 +1,7 @@
 #include "optionsmenu.h"
 
 #include "app/toknoglowne.h"
+#include "controls/picture.h"
 #include "prefs/animationview.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/toautorzeform.h"
@@ -19,7 +20,7 @@ namespace tablicznik {
 
 namespace {
 
-QIcon menuIcon(int index) { return QIcon(QStringLiteral(":/pictures/menu%1.png").arg(index)); }
+QIcon menuIcon(int index) { return QIcon(loadPicture(QStringLiteral(":/pictures/menu%1.png").arg(index))); }
 
 QString onOff(bool on, const char *feature)
 {

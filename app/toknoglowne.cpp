@@ -1,6 +1,7 @@
 #include "toknoglowne.h"
 
 #include "controls/colours.h"
+#include "controls/picture.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/magnetictype.h"
 #include "data/tablelayout.h"
@@ -112,7 +113,7 @@ void TOknoGlowne::setupWindow()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(loadPicture(QStringLiteral(":/pictures/icon.png"))));
     setFont(pixelFont(QStringLiteral("Arial"), 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour(clSilver));
@@ -156,7 +157,7 @@ void TOknoGlowne::createFurniture()
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(16, 139, 70, 70);
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
+    logo->setPixmap(loadPicture(QStringLiteral(":/pictures/logo.png")));
     logo->setToolTip(kVersionText);
     logo->setAttribute(Qt::WA_TranslucentBackground);
 
@@ -227,7 +228,7 @@ void TOknoGlowne::createCommandButtons()
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        const QPixmap picture(QLatin1StringView(command.picture));
+        const QPixmap picture = loadPicture(QLatin1StringView(command.picture));
         button->setIcon(picture);
         button->setIconSize(picture.size());
         button->setText(QString::fromUtf8(command.caption));
@@ -243,7 +244,7 @@ void TOknoGlowne::paintBackground()
 {
     m_background = QPixmap(size());
     QPainter p(&m_background);
-    const QPixmap tile(QStringLiteral(":/pictures/back.bmp"));
+    const QPixmap tile = loadPicture(QStringLiteral(":/pictures/back.bmp"));
     if (tile.isNull())
         m_background.fill(colour(clSilver));
     else

@@ -2,6 +2,7 @@
 
 #include "authorcontact.h"
 #include "auxiliarywindows.h"
+#include "controls/picture.h"
 #include "linklabel.h"
 #include "prefs/soundcues.h"
 #include "windowlook.h"
@@ -35,7 +36,7 @@ TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDial
     auto *picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(2, 2, 180, 240);
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/author.jpg")));
+    picture->setPixmap(loadPicture(QStringLiteral(":/pictures/author.jpg")));
 
     // The address has a line of its own, so that a long one still fits.
     const int left = 198, right = kClientWidth - 6, width = right - left;

@@ -3,6 +3,7 @@
 #include "authorcontact.h"
 #include "data/appinfo.h"
 #include "auxiliarywindows.h"
+#include "controls/picture.h"
 #include "linklabel.h"
 #include "prefs/soundcues.h"
 #include "toautorzeform.h"
@@ -103,7 +104,7 @@ void TOprogramie::createTopBand(QWidget *panel)
     auto *logo = new QLabel(band);
     logo->setObjectName(QStringLiteral("ProgramIcon"));
     logo->setGeometry(band->width() - 148 - 3, 3, 148, 67);
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/about_logo.png")));
+    logo->setPixmap(loadPicture(QStringLiteral(":/pictures/about_logo.png")));
 }
 
 void TOprogramie::createBody(QWidget *panel)
