@@ -90,7 +90,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     createElementButtons();
     createLegend();
     createCommandButtons();
-    paintBackground();
+    loadBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
     connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
@@ -240,17 +240,22 @@ void TOknoGlowne::createCommandButtons()
     }
 }
 
-void TOknoGlowne::paintBackground()
+void TOknoGlowne::loadBackground()
 {
-    m_background = QPixmap(size());
-    QPainter p(&m_background);
-    const QPixmap tile = loadPicture(QStringLiteral(":/pictures/back.bmp"));
-    if (tile.isNull())
-        m_background.fill(colour(clSilver));
+    m_backTile = loadPicture(QStringLiteral(":/pictures/back.bmp"));
+}
+
+// The window's own surface beneath the controls: the tiles and both outlines.
+// They are drawn straight onto the window each time, which costs no more than
+// copying a picture of the whole window kept for the purpose (1 MiB).
+void TOknoGlowne::FormPaint(QPainter &p)
+{
+    if (m_backTile.isNull())
+        p.fillRect(rect(), colour(clSilver));
     else
         for (int top : {0, 160, 320})
             for (int left : {0, 159, 318, 477})
-                p.drawPixmap(left, top, tile);
+                p.drawPixmap(left, top, m_backTile);
     p.setPen(QPen(colour(SystemColour::ActiveCaption), 0));
     p.drawPolyline(kMainTableOutline.data(), int(kMainTableOutline.size()));
     p.drawPolyline(kFBlockOutline.data(), int(kFBlockOutline.size()));
@@ -258,7 +263,8 @@ void TOknoGlowne::paintBackground()
 
 void TOknoGlowne::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawPixmap(0, 0, m_background);
+    QPainter painter(this);
+    FormPaint(painter);
     if (std::exchange(m_openCuesAfterPaint, false)) // see showEvent
         QMetaObject::invokeMethod(this, [this] { m_cues->open(); }, Qt::QueuedConnection);
 }

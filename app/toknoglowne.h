@@ -179,7 +179,8 @@ private:
     void createElementButtons();
     void createLegend();
     void createCommandButtons();
-    void paintBackground();
+    void loadBackground();
+    void FormPaint(QPainter &painter);
     void connectPointerTracking();
     void startMedia();
     void PageControl1Change();
@@ -194,7 +195,7 @@ private:
 
     std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
     TMySpeedButton *m_dummyButton = nullptr;
-    QPixmap m_background; // the tiles and both outlines, drawn once
+    QPixmap m_backTile; // "BACK", drawn twelve times beneath the controls
 
     QFrame *m_panel = nullptr;
     DetailsPages *m_details = nullptr;

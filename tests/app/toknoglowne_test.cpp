@@ -162,6 +162,12 @@ private slots:
             QVERIFY2(image.pixelColor(p) == navy, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
         // Inside the gap of period 7 there is no line.
         QVERIFY(image.pixelColor(500, 426) != navy);
+        // Uncovered background shows the tiles, 159 x 160 each, from the corner.
+        const QImage tile(QStringLiteral(":/pictures/back.bmp"));
+        QVERIFY(!tile.isNull());
+        for (QPoint p : {QPoint(2, 180), QPoint(2, 340), QPoint(1, 165), QPoint(0, 399)})
+            QVERIFY2(image.pixelColor(p) == tile.pixelColor(p.x() % 159, p.y() % 160),
+                     qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }
 
     void exitButtonCloses()
