@@ -123,6 +123,10 @@ void TOknoGlowne::setupWindow()
     setMouseTracking(true);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    // The tooltip switch brings the program's tooltip timing, a style of the
+    // whole application: set before the controls exist, it restyles none of
+    // them. The switch is turned on or off with the other preferences.
+    m_hints = new HintSwitch(this);
 }
 
 void TOknoGlowne::createDetailsPanel()
@@ -276,7 +280,6 @@ void TOknoGlowne::startMedia()
     if (!m_animation->open(QStringLiteral(":/pictures/atom.avi")))
         qWarning().noquote() << m_animation->error();
     m_animation->setActive(m_flags.ShowAVI);
-    m_hints = new HintSwitch(this);
     m_hints->setEnabled(m_flags.ShowHelp);
     m_clockVisible = m_flags.ShowTime;
     m_dateClock = new DateClock(m_dateLabel, m_clockLabel, m_services.clock, this);
