@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/tfiszka.h"
+#include "windows/tpomocform.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -248,6 +249,20 @@ private slots:
         t.pin(108);
         QCOMPARE(t.caption(), kPin + QStringLiteral("Has"));
         QCOMPARE(t.element(108)->textColor(), pinColour);
+    }
+
+    // The help window names the option as the menu does, in the capitals
+    // it gives every function behind "Opcje".
+    void helpMentionsTheOption()
+    {
+        Table t;
+        const QString caption = t.item()->text();
+        const QString words = caption.left(caption.indexOf(QStringLiteral(" ("))).toUpper();
+        QCOMPARE(words, QStringLiteral("NAZWY WSPÓŁCZESNE"));
+        const QString help = TPomocForm::kLines.join(u' ').simplified();
+        QVERIFY(help.contains(QStringLiteral("OPCJE")));
+        QVERIFY(help.indexOf(words) > help.indexOf(QStringLiteral("OPCJE")));
+        QVERIFY(help.contains(QStringLiteral("104–112")));
     }
 
     // The option is stored with the preferences and read at the next start,
