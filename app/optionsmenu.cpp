@@ -141,7 +141,8 @@ void OptionsMenu::createMenu()
     m_hints = item(m_menu, "Wyczdymki1", QString(), 6, &OptionsMenu::Wyczdymki1Click);
     m_clock = item(m_menu, "Wyczzegar1", QString(), 0, &OptionsMenu::Wyczzegar1Click);
     // Unlike the four switches above, a check mark shows its state.
-    m_names = item(m_menu, "NazwyIUPAC1", QStringLiteral("Nazwy współczesne (IUPAC)"), -1, &OptionsMenu::NazwyIUPAC1Click);
+    m_names = item(m_menu, "NazwyIUPAC1", QStringLiteral("Nazwy współczesne (IUPAC)"), -1,
+                   &OptionsMenu::NazwyIUPAC1Click);
     m_names->setCheckable(true);
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);

@@ -352,7 +352,9 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
     // old names.
     const int shown = m_catalogue.numberOf(m_lastShownName);
     const int carded = m_catalogue.numberOf(m_cardElementName);
-    const auto pinCaption = [this] { return QStringLiteral("Tablicznik - ") + m_catalogue.element(m_pinnedNumber).Nazwa; };
+    const auto pinCaption = [this] {
+        return QStringLiteral("Tablicznik - ") + m_catalogue.element(m_pinnedNumber).Nazwa;
+    };
     const bool pinCaptioned = m_pinned && windowTitle() == pinCaption();
 
     m_catalogue.setModernNames(on);

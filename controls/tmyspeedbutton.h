@@ -84,6 +84,7 @@ public:
     // as the accessible name and description); again whenever the
     // catalogue's names change.
     void showNames();
+
     bool isUp() const { return m_isUp; }
 
     QColor textColor() const { return m_textColor; }

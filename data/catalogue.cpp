@@ -118,8 +118,9 @@ Catalogue Catalogue::load(const QString &folder)
         Naming modern{QString::fromUtf8(m.symbol), QString::fromUtf8(m.nazwa), QString::fromUtf8(m.nazAng),
                       QString::fromUtf8(m.nazLac), record.Opis};
         if (modern.Nazwa != record.Nazwa && names.contains(modern.Nazwa))
-            throw CatalogueError(folder + QStringLiteral("/%1.json").arg(m.numer, 3, 10, QLatin1Char('0')),
-                                 QStringLiteral("today's name \"%1\" is already used by another element").arg(modern.Nazwa));
+            throw CatalogueError(
+                folder + QStringLiteral("/%1.json").arg(m.numer, 3, 10, QLatin1Char('0')),
+                QStringLiteral("today's name \"%1\" is already used by another element").arg(modern.Nazwa));
         modern.Opis.replace(heading(record.Nazwa, record.Symbol), heading(modern.Nazwa, modern.Symbol));
         catalogue.m_renamed.push_back({m.numer, std::move(systematic), std::move(modern)});
     }
