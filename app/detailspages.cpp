@@ -424,6 +424,7 @@ int DetailsPages::currentPage() const
 
 void DetailsPages::fillPage(int page, const ElementRecord &element)
 {
+    m_filledFrom.at(page) = &element;
     for (const BoundValue &value : m_values.at(page)) {
         const QString &shown = element.*value.member;
         if (value.label)
@@ -431,6 +432,13 @@ void DetailsPages::fillPage(int page, const ElementRecord &element)
         else
             value.rich->load(wrapped(shown));
     }
+}
+
+void DetailsPages::refill()
+{
+    for (int page = 0; page < kPages; ++page)
+        if (const ElementRecord *element = m_filledFrom[page])
+            fillPage(page, *element);
 }
 
 void DetailsPages::setIdentity(const QString &symbol, const QString &number, const QString &magneticType)

@@ -38,6 +38,10 @@ public:
     // Fills the controls of one page from the record: labels take the field
     // text as it stands, rich-text controls the wrapped document.
     void fillPage(int page, const ElementRecord &element);
+    // Fills every page again from the record it was last filled from, which
+    // the catalogue has changed in place (the names of 104 ... 112). The
+    // records must still live.
+    void refill();
     // The three values that follow every element whatever the page: the
     // big symbol, the atomic number and the magnetic type.
     void setIdentity(const QString &symbol, const QString &number, const QString &magneticType);
@@ -64,6 +68,7 @@ private:
 
     TPageControl *m_pages;
     std::array<std::vector<BoundValue>, kPages> m_values;
+    std::array<const ElementRecord *, kPages> m_filledFrom{};
     QLabel *m_symbol = nullptr;
     QLabel *m_number = nullptr;
     QLabel *m_magnetic = nullptr;

@@ -141,6 +141,10 @@ void OptionsMenu::createMenu()
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
     m_hints = item(m_menu, "Wyczdymki1", QString(), 6, &OptionsMenu::Wyczdymki1Click);
     m_clock = item(m_menu, "Wyczzegar1", QString(), 0, &OptionsMenu::Wyczzegar1Click);
+    // Unlike the four switches above, a check mark shows its state.
+    m_names = item(m_menu, "NazwyIUPAC1", QStringLiteral("Nazwy współczesne (IUPAC)"), -1,
+                   &OptionsMenu::NazwyIUPAC1Click);
+    m_names->setCheckable(true);
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
@@ -163,6 +167,7 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_clock->setText(onOff(m_window.ShowTime(), "zegar"));
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
+    m_names->setChecked(m_window.NazwyIUPAC());
 }
 
 void OptionsMenu::Kalkurator1Click()
@@ -248,6 +253,15 @@ void OptionsMenu::Wyczzegar1Click()
     m_window.setShowTime(on);
     m_window.ZapiszRejestr();
     m_clock->setText(onOff(on, "zegar"));
+}
+
+// Today's names of elements 104 ... 112, or the systematic ones, at once.
+void OptionsMenu::NazwyIUPAC1Click()
+{
+    m_window.PlayOver();
+    const bool on = !m_window.NazwyIUPAC();
+    m_window.setNazwyIUPAC(on);
+    m_names->setChecked(on);
 }
 
 } // namespace tablicznik

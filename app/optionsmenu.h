@@ -66,6 +66,7 @@ private:
     void Wyczd1Click();
     void Wyczdymki1Click();
     void Wyczzegar1Click();
+    void NazwyIUPAC1Click();
     void OProgramie1Click();
     void Oautorze1Click();
 
@@ -80,6 +81,7 @@ private:
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;
     QAction *m_clock = nullptr;
+    QAction *m_names = nullptr;
 };
 
 } // namespace tablicznik

@@ -84,6 +84,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
       m_services(std::move(services)), m_auxWindows(new AuxiliaryWindows(*m_cues, this))
 {
     SprawdzRejestr(); // first of all; on a first run the about window shows here
+    m_catalogue.setModernNames(m_flags.NazwyIUPAC); // before anything shows a name
     setupWindow();
     createDetailsPanel();
     createFurniture();
@@ -325,7 +326,8 @@ void TOknoGlowne::SprawdzRejestr()
 void TOknoGlowne::ZapiszRejestr()
 {
     if (m_services.settingsStore)
-        tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp});
+        tablicznik::ZapiszRejestr(
+            {PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp, m_flags.NazwyIUPAC});
 }
 
 bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
@@ -349,6 +351,35 @@ void TOknoGlowne::setShowHelp(bool on)
 {
     m_flags.ShowHelp = on;
     m_hints->setEnabled(on);
+}
+
+void TOknoGlowne::setNazwyIUPAC(bool on)
+{
+    m_flags.NazwyIUPAC = on;
+    if (on == m_catalogue.modernNames())
+        return;
+    // The elements behind the names that the window keeps, found under the
+    // old names.
+    const int shown = m_catalogue.numberOf(m_lastShownName);
+    const int carded = m_catalogue.numberOf(m_cardElementName);
+    const auto pinCaption = [this] {
+        return QStringLiteral("Tablicznik - ") + m_catalogue.element(m_pinnedNumber).Nazwa;
+    };
+    const bool pinCaptioned = m_pinned && windowTitle() == pinCaption();
+
+    m_catalogue.setModernNames(on);
+    for (TMySpeedButton *button : m_buttons)
+        button->showNames();
+    m_details->refill();
+    if (shown) {
+        m_lastShownName = m_catalogue.element(shown).Nazwa;
+        showIdentity(m_catalogue.element(shown));
+    }
+    if (carded)
+        m_cardElementName = m_catalogue.element(carded).Nazwa;
+    if (pinCaptioned)
+        setCaption(pinCaption());
+    emit elementNamesChanged();
 }
 
 void TOknoGlowne::PlayClick() { m_cues->PlayClick(); }
@@ -378,7 +409,8 @@ void TOknoGlowne::connectAuxiliaryWindows()
 
 void TOknoGlowne::openCard(const QString &elementName)
 {
-    m_auxWindows->show(new TFiszka(*m_auxWindows, m_catalogue, this, elementName));
+    TFiszka *card = m_auxWindows->show(new TFiszka(*m_auxWindows, m_catalogue, this, elementName));
+    connect(this, &TOknoGlowne::elementNamesChanged, card, &TFiszka::namesChanged);
 }
 
 void TOknoGlowne::openModalHelp()
@@ -395,6 +427,12 @@ void TOknoGlowne::Wyrzuc(const ElementRecord &element)
         return;
     m_lastShownName = element.Nazwa;
     m_details->fillPage(m_details->currentPage(), element);
+    showIdentity(element);
+}
+
+// The symbol, the atomic number and the magnetic type, on whatever page.
+void TOknoGlowne::showIdentity(const ElementRecord &element)
+{
     if (element.Symbol != u"Dummy")
         m_details->setIdentity(element.Symbol, QString::number(element.Numer),
                                magneticType(element, [this](QStringView text) { return StringToFloat(text); }));

@@ -71,6 +71,7 @@ class TOknoGlowne : public QWidget, public TableCanvas {
     Q_PROPERTY(bool ShowTime READ ShowTime WRITE setShowTime)
     Q_PROPERTY(bool ShowAVI READ ShowAVI WRITE setShowAVI)
     Q_PROPERTY(bool ShowHelp READ ShowHelp WRITE setShowHelp)
+    Q_PROPERTY(bool NazwyIUPAC READ NazwyIUPAC WRITE setNazwyIUPAC)
     Q_PROPERTY(bool SoundsReady READ SoundsReady)
 
 public:
@@ -112,6 +113,12 @@ public:
     void setShowAVI(bool on);
     bool ShowHelp() const { return m_flags.ShowHelp; }
     void setShowHelp(bool on);
+    // Today's names of elements 104 ... 112 in place of the systematic ones,
+    // at once: the catalogue switches, and everything that shows a name
+    // (the buttons, the details pages, the window caption of a pin, the
+    // open cards) follows. The pin and the hovered element stay.
+    bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
+    void setNazwyIUPAC(bool on);
     bool SoundsReady() const;
 
     AnimationView *Animate1() const { return m_animation; }
@@ -164,6 +171,9 @@ signals:
     void cardRequested(const QString &elementName);
     // The help button: the help window, modal.
     void helpRequested();
+    // The names of elements 104 ... 112 have changed (NazwyIUPAC): what
+    // keeps a copy of a name reads it again.
+    void elementNamesChanged();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -183,6 +193,7 @@ private:
     void FormPaint(QPainter &painter);
     void connectPointerTracking();
     void startMedia();
+    void showIdentity(const ElementRecord &element);
     void PageControl1Change();
     void PageControl1DrawTab(QPainter &painter, int index, const QRect &face);
     void ViewButtonClick(const QString &handlerName, QAbstractButton *button);

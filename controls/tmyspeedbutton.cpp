@@ -12,13 +12,18 @@ TMySpeedButton::TMySpeedButton(const ElementRecord &record, QWidget *parent)
     : QAbstractButton(parent), m_record(&record), m_textColor(colour(SystemColour::BtnText))
 {
     setObjectName(record.Numer ? QStringLiteral("MySpeedButton%1").arg(record.Numer) : record.Symbol);
-    setText(record.Symbol);
-    setToolTip(record.Nazwa);
+    showNames();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true); // moves must reach us, not the window beneath
     setAttribute(Qt::WA_NoSystemBackground);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), symbolPixels(record.Numer), true));
+}
+
+void TMySpeedButton::showNames()
+{
+    setText(m_record->Symbol);
+    setToolTip(m_record->Nazwa);
 }
 
 void TMySpeedButton::setTextColor(const QColor &c)

@@ -17,8 +17,8 @@ class TMySpeedButton : public QAbstractButton {
     Q_PROPERTY(int Numer READ numer CONSTANT)
     // The record's fields, readable by name through QObject::property().
     Q_PROPERTY(QString KonfElektr READ getKonfElektr CONSTANT)
-    Q_PROPERTY(QString NazAng READ getNazAng CONSTANT)
-    Q_PROPERTY(QString NazLac READ getNazLac CONSTANT)
+    Q_PROPERTY(QString NazAng READ getNazAng) // follows the naming of 104 ... 112
+    Q_PROPERTY(QString NazLac READ getNazLac) // follows the naming of 104 ... 112
     Q_PROPERTY(QString MasaAtom READ getMasaAtom CONSTANT)
     Q_PROPERTY(QString WartTyp READ getWartTyp CONSTANT)
     Q_PROPERTY(QString WartInne READ getWartInne CONSTANT)
@@ -70,7 +70,7 @@ class TMySpeedButton : public QAbstractButton {
     Q_PROPERTY(QString ZawUklad READ getZawUklad CONSTANT)
     Q_PROPERTY(QString Izotopy READ getIzotopy CONSTANT)
     Q_PROPERTY(QString Mineraly READ getMineraly CONSTANT)
-    Q_PROPERTY(QString Opis READ getOpis CONSTANT)
+    Q_PROPERTY(QString Opis READ getOpis) // follows the naming of 104 ... 112
     Q_PROPERTY(bool IsUp READ isUp)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
 
@@ -79,6 +79,12 @@ public:
 
     const ElementRecord &record() const { return *m_record; }
     int numer() const { return m_record->Numer; }
+
+    // Shows the record's symbol and gives its Polish name as the hint (and so
+    // as the accessible name and description); again whenever the
+    // catalogue's names change.
+    void showNames();
+
     bool isUp() const { return m_isUp; }
 
     QColor textColor() const { return m_textColor; }

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "cp1250.h"
+#include "modernnames.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -77,6 +78,12 @@ ElementRecord readRecord(const QString &path, int expectedNumber)
     return record;
 }
 
+// A description's heading (and its title) names the element as "Name (Symbol)".
+QString heading(const QString &nazwa, const QString &symbol)
+{
+    return nazwa + QLatin1StringView(" (") + symbol + QLatin1Char(')');
+}
+
 } // namespace
 
 Catalogue Catalogue::load(const QString &folder)
@@ -104,7 +111,41 @@ Catalogue Catalogue::load(const QString &folder)
         catalogue.m_names << record.Nazwa;
         catalogue.m_elements.push_back(std::move(record));
     }
+
+    for (const ModernName &m : kModernNames) {
+        const ElementRecord &record = catalogue.element(m.numer);
+        Naming systematic{record.Symbol, record.Nazwa, record.NazAng, record.NazLac, record.Opis};
+        Naming modern{QString::fromUtf8(m.symbol), QString::fromUtf8(m.nazwa), QString::fromUtf8(m.nazAng),
+                      QString::fromUtf8(m.nazLac), record.Opis};
+        if (modern.Nazwa != record.Nazwa && names.contains(modern.Nazwa))
+            throw CatalogueError(
+                folder + QStringLiteral("/%1.json").arg(m.numer, 3, 10, QLatin1Char('0')),
+                QStringLiteral("today's name \"%1\" is already used by another element").arg(modern.Nazwa));
+        modern.Opis.replace(heading(record.Nazwa, record.Symbol), heading(modern.Nazwa, modern.Symbol));
+        catalogue.m_renamed.push_back({m.numer, std::move(systematic), std::move(modern)});
+    }
     return catalogue;
+}
+
+void Catalogue::setModernNames(bool on)
+{
+    if (on == m_modernNames)
+        return;
+    m_modernNames = on;
+    for (const Renamed &renamed : m_renamed)
+        apply(renamed, on);
+}
+
+void Catalogue::apply(const Renamed &renamed, bool modern)
+{
+    const Naming &naming = modern ? renamed.modern : renamed.systematic;
+    ElementRecord &record = m_elements.at(renamed.numer - 1);
+    record.Symbol = naming.Symbol;
+    record.Nazwa = naming.Nazwa;
+    record.NazAng = naming.NazAng;
+    record.NazLac = naming.NazLac;
+    record.Opis = naming.Opis;
+    m_names[renamed.numer - 1] = naming.Nazwa;
 }
 
 int Catalogue::numberOf(const QString &polishName) const

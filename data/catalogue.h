@@ -31,19 +31,41 @@ public:
     const ElementRecord &element(int numer) const { return m_elements.at(numer - 1); }
     const ElementRecord &dummy() const { return m_dummy; }
 
-    // The 112 Polish names in atomic-number order.
+    // The 112 Polish names in atomic-number order, under the naming in use.
     const QStringList &elementNames() const { return m_names; }
-    // Exact, case-sensitive; 0 when no element has that name.
+    // Exact, case-sensitive, under the naming in use; 0 when no element has
+    // that name.
     int numberOf(const QString &polishName) const;
+
+    // Today's names (kModernNames, modernnames.h) in place of the systematic
+    // names of elements 104 ... 112, or back to these: the symbol, the
+    // Polish, English and Latin names and the description's heading change,
+    // nothing else. The records change in place, so whatever holds a record
+    // or the catalogue reads the new names at once; a copied name (a caption,
+    // a list) must be read again. Off after loading.
+    void setModernNames(bool on);
+    bool modernNames() const { return m_modernNames; }
 
     // Iteration over elements 1 ... 112, never the placeholder.
     auto begin() const { return m_elements.cbegin(); }
     auto end() const { return m_elements.cend(); }
 
 private:
+    // What the naming changes in one record.
+    struct Naming {
+        QString Symbol, Nazwa, NazAng, NazLac, Opis;
+    };
+    struct Renamed {
+        int numer;
+        Naming systematic, modern;
+    };
+    void apply(const Renamed &renamed, bool modern);
+
     std::vector<ElementRecord> m_elements;
     ElementRecord m_dummy;
     QStringList m_names;
+    std::vector<Renamed> m_renamed; // both namings of 104 ... 112, read at loading
+    bool m_modernNames = false;
 };
 
 } // namespace tablicznik

@@ -94,6 +94,9 @@ public:
         m_settings.beginGroup(QString::fromLatin1(settings::kGroup));
         for (int i = 0; i < ValueCount; ++i)
             m_stored[i] = integerValue(m_settings.value(QLatin1StringView(kValues[i].name)));
+        const QLatin1StringView nazwyIUPAC(settings::kNazwyIUPAC.name);
+        m_nazwyIUPACKept = m_settings.contains(nazwyIUPAC);
+        m_nazwyIUPAC = integerValue(m_settings.value(nazwyIUPAC)).value_or(settings::kNazwyIUPAC.defaultValue) != 0;
         m_readStatus = m_settings.status();
     }
 
@@ -102,6 +105,8 @@ public:
 
     // The stored values; a missing or non-integer one is empty.
     const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
+    bool nazwyIUPAC() const { return m_nazwyIUPAC; }
+    bool nazwyIUPACKept() const { return m_nazwyIUPACKept; } // in the store, in any form
 
     // Writes the values in their order and makes them durable.
     bool write(const std::vector<Assignment> &values)
@@ -140,6 +145,8 @@ public:
 private:
     QSettings m_settings;
     std::array<std::optional<qint64>, ValueCount> m_stored;
+    bool m_nazwyIUPAC = false;
+    bool m_nazwyIUPACKept = false;
     QSettings::Status m_readStatus = QSettings::NoError;
     bool m_writeReported = false;
 };
@@ -175,6 +182,7 @@ bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWi
     flags.ShowTime = isSet(ShowTime);
     flags.ShowAVI = isSet(ShowAVI);
     flags.ShowHelp = isSet(ShowHelp);
+    flags.NazwyIUPAC = store.nazwyIUPAC();
 
     if (!isSet(Showed)) {
         qCDebug(lcSettings) << "first run: the about window opens";
@@ -215,6 +223,8 @@ bool ZapiszRejestr(const Preferences &flags)
     values.push_back({kValues[ShowTime].name, flags.ShowTime ? 1 : 0});
     values.push_back({kValues[ShowAVI].name, flags.ShowAVI ? 1 : 0});
     values.push_back({kValues[ShowHelp].name, flags.ShowHelp ? 1 : 0});
+    if (flags.NazwyIUPAC || store->nazwyIUPACKept())
+        values.push_back({settings::kNazwyIUPAC.name, flags.NazwyIUPAC ? 1 : 0});
     return store->write(values);
 }
 

@@ -6,13 +6,14 @@
 
 namespace tablicznik {
 
-// The four preferences as run-time flags. They stay false until the
-// settings are read.
+// The four preferences as run-time flags, and the naming of elements 104 ...
+// 112. They stay false until the settings are read.
 struct Preferences {
     bool PlaySounds = false;
     bool ShowTime = false;
     bool ShowAVI = false;
     bool ShowHelp = false;
+    bool NazwyIUPAC = false; // today's names in place of the systematic ones; off by default
 
     static Preferences defaults() { return {true, true, true, true}; }
     friend bool operator==(const Preferences &, const Preferences &) = default;
@@ -40,18 +41,25 @@ inline constexpr StoredValue kValues[] = {
     {"Showed", 0}, {"PlaySounds", 1}, {"ShowTime", 1}, {"ShowAVI", 1}, {"ShowHelp", 1},
 };
 
+// Today's names of elements 104 ... 112: read like the values above (missing
+// or not an integer counts as 0), but its default is never written, and it
+// is stored only once it has been switched on, so that the store of a user
+// who never used it stays as it was.
+inline constexpr StoredValue kNazwyIUPAC = {"NazwyIUPAC", 0};
+
 // The file (or registry key) the store lives in.
 QString location();
 
 } // namespace settings
 
-// Reads the four flags. When "Showed" is 0, runs `showAboutWindow` (which
+// Reads the four flags and NazwyIUPAC. When "Showed" is 0, runs `showAboutWindow` (which
 // shows the about window modally and returns when it is closed) and then
 // stores "Showed" = 1. Returns false when the store could not be read or
 // written; the flags are usable either way.
 bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWindow);
 
-// Stores the four flags (and the defaults of missing values). Returns false
+// Stores the four flags (and the defaults of missing values), and NazwyIUPAC
+// when it is on or was stored before. Returns false
 // when nothing could be stored; the caller closes anyway.
 bool ZapiszRejestr(const Preferences &flags);
 

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -36,7 +37,8 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QString &cap
 
 TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget *table, const QString &elementName,
                  QWidget *parent)
-    : QWidget(parent), m_windows(windows), m_catalogue(catalogue), m_table(table), m_openingName(elementName)
+    : QWidget(parent), m_windows(windows), m_catalogue(catalogue), m_table(table),
+      m_openingNumber(catalogue.numberOf(elementName))
 {
     setObjectName(QStringLiteral("Fiszka"));
     setWindowFlags(Qt::Window);
@@ -121,14 +123,22 @@ QStringList TFiszka::alphabetical(QStringList names)
     return names;
 }
 
+// Each item carries its element's atomic number, so that the element stays
+// selected whatever its name is now.
 void TFiszka::fillList(const QStringList &names)
 {
     const QSignalBlocker quiet(m_list);
-    const QString current = m_list->currentText();
+    const int current = m_list->currentData().toInt();
     m_list->clear();
-    m_list->addItems(names);
-    if (!current.isEmpty())
-        m_list->setCurrentIndex(m_list->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    for (const QString &name : names)
+        m_list->addItem(name, m_catalogue.numberOf(name));
+    if (current)
+        m_list->setCurrentIndex(m_list->findData(current));
+}
+
+QStringList TFiszka::orderedNames() const
+{
+    return m_byName->isChecked() ? alphabetical(m_catalogue.elementNames()) : m_catalogue.elementNames();
 }
 
 // Shown once, when a new card appears: the element it was opened on.
@@ -137,7 +147,7 @@ void TFiszka::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (std::exchange(m_shown, true))
         return;
-    m_list->setCurrentIndex(m_list->findText(m_openingName, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_list->setCurrentIndex(m_list->findData(m_openingNumber)); // none for a name no element has
     loadSelected();
 }
 
@@ -166,9 +176,28 @@ void TFiszka::loadSelected()
     m_stepBox->setFocus();
     const QString name = m_list->currentText();
     const int numer = m_catalogue.numberOf(name);
-    if (numer > 0)
-        m_view->load(m_catalogue.element(numer).Opis);
+    if (numer > 0) {
+        m_loadedDescription = m_catalogue.element(numer).Opis;
+        m_view->load(m_loadedDescription);
+    }
     setWindowTitle(QStringLiteral("Fiszka - ") + name);
+}
+
+void TFiszka::namesChanged()
+{
+    fillList(orderedNames());
+    const int numer = m_list->currentData().toInt();
+    if (!m_shown || !numer)
+        return; // the card shows its element under the new name when it is shown
+    const QString &description = m_catalogue.element(numer).Opis;
+    if (description != m_loadedDescription) {
+        QScrollBar *scroll = m_view->verticalScrollBar();
+        const int at = scroll->value();
+        m_loadedDescription = description;
+        m_view->load(description);
+        scroll->setValue(at);
+    }
+    setWindowTitle(QStringLiteral("Fiszka - ") + m_list->currentText());
 }
 
 void TFiszka::ComboBox1Change() { loadSelected(); }

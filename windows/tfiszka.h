@@ -41,6 +41,12 @@ public:
 
     bool firstResizeDone() const { return m_firstResizeDone; }
 
+    // The catalogue's names have changed (the names of 104 ... 112): the
+    // list is filled again in its order, and the caption and the heading of
+    // the description follow. The card stays on its element, and the
+    // description where it was.
+    void namesChanged();
+
     // The handlers of the card's controls.
     void ComboBox1Change();  // an item picked from the list
     void RadioButton1Click(); // "Liczby atomowej"
@@ -59,12 +65,14 @@ private:
     void createTopPanel();
     void loadSelected();
     void fillList(const QStringList &names);
+    QStringList orderedNames() const;
     void step(int by);
 
     AuxiliaryWindows &m_windows;
     const Catalogue &m_catalogue;
     QWidget *m_table;
-    QString m_openingName;
+    int m_openingNumber; // of the name it opens on, found while the card is made; 0 for none
+    QString m_loadedDescription;
     bool m_shown = false;
     bool m_firstResizeDone = false;
 

@@ -29,8 +29,8 @@ const QStringList TPomocForm::kLines = {
     QStringLiteral("     - mały przycisk obok właściwości na stronie notesu"),
     QStringLiteral("        koloruje pierwiastki według tej właściwości,"),
     QStringLiteral("     - przycisk OPCJE daje POMOC, KALKULATOR, NOTATNIK,"),
-    QStringLiteral("        STAŁE FIZYCZNE, PRZEDROSTKI oraz informacje"),
-    QStringLiteral("        O PROGRAMIE i O AUTORZE."),
+    QStringLiteral("        STAŁE FIZYCZNE, PRZEDROSTKI, informacje O PROGRAMIE"),
+    QStringLiteral("        i O AUTORZE oraz NAZWY WSPÓŁCZESNE pierwiastków 104–112."),
     QString(),
 };
 

@@ -105,6 +105,7 @@ private slots:
             {"Wyczd1", "Wyłącz dźwięki", true},
             {"Wyczdymki1", "Wyłącz dymki", true},
             {"Wyczzegar1", "Wyłącz zegar", true},
+            {"NazwyIUPAC1", "Nazwy współczesne (IUPAC)", false},
             {nullptr, nullptr, false},
             {"Pomocy1", "Pomoc ...", true},
             {nullptr, nullptr, false},
@@ -122,7 +123,8 @@ private slots:
             QCOMPARE(items[i]->objectName(), QString::fromLatin1(row.name));
             QCOMPARE(items[i]->text(), QString::fromUtf8(row.caption));
             QCOMPARE(!items[i]->icon().isNull(), row.icon);
-            QVERIFY(!items[i]->isCheckable()); // the toggles say their state in words
+            // The four toggles say their state in words; the naming shows a check mark.
+            QCOMPARE(items[i]->isCheckable(), items[i]->objectName() == u"NazwyIUPAC1");
         }
         QMenu *tools = items[0]->menu();
         QVERIFY(tools);
@@ -426,6 +428,7 @@ private slots:
     void opcjeButton()
     {
         Table t;
+        t.window->move(t.window->x(), 0); // room for the whole menu below the pointer on the test screen
         QCursor::setPos(t.window->mapToGlobal(QPoint(440, 405)));
         QTest::mouseClick(child<QToolButton>(t.window.get(), "SpeedButton2"), Qt::LeftButton);
         QCOMPARE(t.log.played, QStringList{kClick});

@@ -1,0 +1,135 @@
+#include "prefs/settings.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tablicznik;
+
+namespace {
+
+// The values of the group "2.00" as the file holds them.
+QMap<QString, QString> storedGroup(const QString &fileName)
+{
+    QFile file(fileName);
+    QMap<QString, QString> values;
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    bool inGroup = false;
+    for (const QByteArray &raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'['))
+            inGroup = line == QLatin1String("[2.00]");
+        else if (inGroup && line.contains(u'='))
+            values.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
+    }
+    return values;
+}
+
+const QByteArray kUsedStore = "[2.00]\nShowed=1\nPlaySounds=0\nShowTime=1\nShowAVI=0\nShowHelp=1\n";
+const QString kAbsent = QStringLiteral("<absent>");
+
+} // namespace
+
+// The stored naming of elements 104 ... 112 beside the four preferences.
+class SettingsNazwyIUPACTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_file;
+
+    void writeStore(const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(m_file).path());
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    QString stored() const { return storedGroup(m_file).value(QStringLiteral("NazwyIUPAC"), kAbsent); }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
+        m_file = settings::location();
+        QVERIFY(m_file.startsWith(m_home->path()));
+    }
+    void cleanup() { m_home.reset(); }
+
+    // What a stored value reads as, and what the store holds after the
+    // start and after closing with the option unchanged. The other
+    // preferences read as stored whatever it holds.
+    void storedValue_data()
+    {
+        QTest::addColumn<QString>("value"); // kAbsent: no such line
+        QTest::addColumn<bool>("readsAs");
+        QTest::addColumn<QString>("afterClose");
+
+        QTest::newRow("missing: off, and not written") << kAbsent << false << kAbsent;
+        QTest::newRow("0") << "0" << false << "0";
+        QTest::newRow("2 reads on, stored back as 1") << "2" << true << "1";
+        QTest::newRow("abc reads off, stored back as 0") << "abc" << false << "0";
+        QTest::newRow("past 32 bits reads off") << "4294967296" << false << "0";
+    }
+    void storedValue()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, readsAs);
+        QFETCH(QString, afterClose);
+        writeStore(kUsedStore + (value == kAbsent ? QByteArray() : "NazwyIUPAC=" + value.toUtf8() + "\n"));
+        const QMap<QString, QString> before = storedGroup(m_file);
+
+        Preferences flags;
+        bool aboutShown = false;
+        QVERIFY(SprawdzRejestr(flags, [&] { aboutShown = true; }));
+        QVERIFY(!aboutShown);
+        QCOMPARE(flags, (Preferences{false, true, false, true, readsAs}));
+        QCOMPARE(storedGroup(m_file), before); // reading writes nothing
+
+        QVERIFY(ZapiszRejestr(flags));
+        QCOMPARE(stored(), afterClose);
+        QCOMPARE(storedGroup(m_file).value("PlaySounds"), QStringLiteral("0"));
+        QCOMPARE(storedGroup(m_file).value("ShowAVI"), QStringLiteral("0"));
+    }
+
+    // A first run never meets the option: the store holds the five values
+    // it always held. Switched on, it is stored and read back at the next
+    // start; switched off again, it is stored as 0.
+    void switchingOnAndOffAcrossRuns()
+    {
+        Preferences flags;
+        QVERIFY(SprawdzRejestr(flags, {}));
+        QCOMPARE(flags, Preferences::defaults());
+        QVERIFY(!flags.NazwyIUPAC);
+        QVERIFY(ZapiszRejestr(flags));
+        QCOMPARE(storedGroup(m_file).keys(),
+                 (QStringList{"PlaySounds", "ShowAVI", "ShowHelp", "ShowTime", "Showed"}));
+
+        flags.NazwyIUPAC = true;
+        QVERIFY(ZapiszRejestr(flags));
+        QCOMPARE(stored(), QStringLiteral("1"));
+        Preferences next;
+        QVERIFY(SprawdzRejestr(next, {}));
+        QCOMPARE(next, flags);
+
+        next.NazwyIUPAC = false;
+        QVERIFY(ZapiszRejestr(next));
+        QCOMPARE(stored(), QStringLiteral("0"));
+        Preferences third;
+        QVERIFY(SprawdzRejestr(third, {}));
+        QCOMPARE(third, Preferences::defaults());
+    }
+};
+
+TABLICZNIK_TEST_MAIN(SettingsNazwyIUPACTest)
+#include "settings_nazwyiupac_test.moc"
