@@ -261,6 +261,7 @@ void OptionsMenu::NazwyIUPAC1Click()
     m_window.PlayOver();
     const bool on = !m_window.NazwyIUPAC();
     m_window.setNazwyIUPAC(on);
+    m_window.ZapiszRejestr();
     m_names->setChecked(on);
 }
 
