@@ -106,7 +106,7 @@ private slots:
                               t.element(n)->font().pixelSize()});
 
         t.toggle();
-        QCOMPARE(t.log.played, QStringList{kOverCue});
+        QCOMPARE(t.log.played, QStringList{kOver});
         QVERIFY(t.window->NazwyIUPAC());
         QVERIFY(t.window->property("NazwyIUPAC").toBool());
         QVERIFY(t.checkedWhenOpened());
