@@ -60,7 +60,7 @@ TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDial
         thanks->setWordWrap(true);
         top += 54;
     }
-    placeLabel(this, QStringLiteral("Serdecznie dzienkujem ;-)"), {left, top, width, 16}, font())
+    placeLabel(this, QStringLiteral("Serdecznie dziękujemy ;-)"), {left, top, width, 16}, font())
         ->setObjectName(QStringLiteral("Label6"));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

@@ -36,7 +36,7 @@ private slots:
             << QStringList{QStringLiteral("- poniżej 10"), QStringLiteral("- 10÷12"), QStringLiteral("- 12÷14"), QStringLiteral("- 14÷17"), QStringLiteral("- 17÷21"), QStringLiteral("- 21÷29"), QStringLiteral("- 29÷41"), QStringLiteral("- 41÷61"), QStringLiteral("- 61÷94"), QStringLiteral("- 94÷147"), QStringLiteral("- 147÷235"), QStringLiteral("- 235÷379"), QStringLiteral("- 379÷615"), QStringLiteral("- 615÷1000"), QStringLiteral("- powyżej 1000")}
             << QList<quint32>{0x24FFFF, 0x47FFFF, 0x6CFFFF, 0x90FFFF, 0xB5FFFF, 0xD9FFFF, 0xFEFFFF, 0xFFFFFF, 0xDADAFF, 0xB6B6FF, 0x9191FF, 0x6D6DFF, 0x4848FF, 0x2424FF, 0x0000FF}
             << QStringLiteral("- nie dotyczy, brak danych");
-        QTest::newRow("ModYoung") << QStringLiteral("ModYoungButton") << QStringLiteral(" Moduł Younga [GPa]: ") << QStringLiteral("MODÓŁ YOUNGA PIERWIASTKA [GPa].")
+        QTest::newRow("ModYoung") << QStringLiteral("ModYoungButton") << QStringLiteral(" Moduł Younga [GPa]: ") << QStringLiteral("MODUŁ YOUNGA PIERWIASTKA [GPa].")
             << QStringList{QStringLiteral("- poniżej 40"), QStringLiteral("- 40÷80"), QStringLiteral("- 80÷120"), QStringLiteral("- 120÷160"), QStringLiteral("- 160÷200"), QStringLiteral("- 200÷240"), QStringLiteral("- 240÷280"), QStringLiteral("- 280÷320"), QStringLiteral("- 320÷360"), QStringLiteral("- 360÷400"), QStringLiteral("- 400÷440"), QStringLiteral("- 440÷480"), QStringLiteral("- 480÷520"), QStringLiteral("- 520÷560"), QStringLiteral("- powyżej 560")}
             << QList<quint32>{0x24FF24, 0x47FF48, 0x6CFF6D, 0x90FF91, 0xB5FFB6, 0xD9FFDA, 0xFEFFFF, 0xFFFFFF, 0xFFDADA, 0xFFB6B6, 0xFF9191, 0xFF6D6D, 0xFF4848, 0xFF2424, 0xFF0000}
             << QStringLiteral("- nie dotyczy, brak danych");
@@ -125,7 +125,7 @@ private slots:
             << QStringList{QStringLiteral("- zasadowy"), QStringLiteral("- kwasowy"), QStringLiteral("- amfoteryczny"), QStringLiteral("- brak tlenków")}
             << QList<quint32>{0xFF3F3F, 0x3F3FFF, 0x008080, 0xFFFFFF}
             << QStringLiteral("- brak danych");
-        QTest::newRow("valence") << QStringLiteral("WartTypButton") << QStringLiteral(" Najczęściej wystepująca wartościowość: ") << QStringLiteral("TYPOWA WARTOŚCIOWOŚĆ PIERWIASTKA.")
+        QTest::newRow("valence") << QStringLiteral("WartTypButton") << QStringLiteral(" Najczęściej występująca wartościowość: ") << QStringLiteral("TYPOWA WARTOŚCIOWOŚĆ PIERWIASTKA.")
             << QStringList{QStringLiteral("- 1"), QStringLiteral("- 2"), QStringLiteral("- 3"), QStringLiteral("- 4"), QStringLiteral("- 5"), QStringLiteral("- 6"), QStringLiteral("- 7")}
             << QList<quint32>{0x49FFFF, 0x92FFFF, 0xDAFFFF, 0xFFFFFF, 0xFFB6B6, 0xFF6D6D, 0xFF2424}
             << QStringLiteral("- nie dotyczy, brak danych");
@@ -213,7 +213,7 @@ private slots:
             << QStringList{QStringLiteral("- powyżej -8"), QStringLiteral("- -8÷-16"), QStringLiteral("- -16÷-24"), QStringLiteral("- -24÷-32"), QStringLiteral("- -32÷-40"), QStringLiteral("- -40÷-48"), QStringLiteral("- -48÷-56"), QStringLiteral("- -56÷-64"), QStringLiteral("- -64÷-72"), QStringLiteral("- -72÷-80"), QStringLiteral("- -80÷-88"), QStringLiteral("- -88÷-96"), QStringLiteral("- -96÷-104"), QStringLiteral("- -104÷-122"), QStringLiteral("- poniżej -122")}
             << QList<quint32>{0xFF2424, 0xFF4848, 0xFF6D6D, 0xFF9191, 0xFFB6B6, 0xFFDADA, 0xFFFFFF, 0xFFFFFF, 0xFFDAFF, 0xFFB6FF, 0xFF92FF, 0xFF6EFF, 0xFF4AFF, 0xFF26FF, 0xFF01FF}
             << QStringLiteral("- nie dotyczy, brak danych");
-        QTest::newRow("Earth") << QStringLiteral("ZawZiemiaButton") << QStringLiteral(" Zawartość w Ziemii [pierwszych 13 pierwiastków]: ") << QStringLiteral("ZAWARTOŚĆ W ZIEMI [% WAGI].")
+        QTest::newRow("Earth") << QStringLiteral("ZawZiemiaButton") << QStringLiteral(" Zawartość w Ziemi [pierwszych 13 pierwiastków]: ") << QStringLiteral("ZAWARTOŚĆ W ZIEMI [% WAGI].")
             << QStringList{QStringLiteral("- żelazo"), QStringLiteral("- tlen"), QStringLiteral("- krzem"), QStringLiteral("- magnez"), QStringLiteral("- siarka"), QStringLiteral("- nikiel"), QStringLiteral("- wapń"), QStringLiteral("- glin"), QStringLiteral("- chrom"), QStringLiteral("- fosfor"), QStringLiteral("- sód"), QStringLiteral("- tytan"), QStringLiteral("- kobalt")}
             << QList<quint32>{0x49FF49, 0x6DFF6D, 0x92FF92, 0xB6FFB6, 0xDAFFDA, 0xFFFFFF, 0xFFFFFF, 0xDADAFF, 0xB6B6FF, 0x9191FF, 0x6D6DFF, 0x4848FF, 0x2424FF}
             << QStringLiteral("- pozostałe pierwiastki");
@@ -229,7 +229,7 @@ private slots:
             << QStringList{QStringLiteral("- wodór"), QStringLiteral("- hel"), QStringLiteral("- tlen"), QStringLiteral("- węgiel"), QStringLiteral("- neon"), QStringLiteral("- żelazo"), QStringLiteral("- azot"), QStringLiteral("- krzem"), QStringLiteral("- magnez"), QStringLiteral("- siarka"), QStringLiteral("- argon"), QStringLiteral("- nikiel"), QStringLiteral("- wapń"), QStringLiteral("- glin"), QStringLiteral("- sód")}
             << QList<quint32>{0x25FF25, 0x49FF49, 0x6DFF6D, 0x92FF92, 0xB6FFB6, 0xDAFFDA, 0xFFFFFF, 0xFFFFFF, 0xDADAFF, 0xB6B6FF, 0x9191FF, 0x6D6DFF, 0x4848FF, 0x2424FF, 0x0000FF}
             << QStringLiteral("- pozostałe pierwiastki");
-        QTest::newRow("human body") << QStringLiteral("ZawCzlowButton") << QStringLiteral(" Zawartość w org. człowieka [pierwszych 15 pierwiastków]: ") << QStringLiteral("ZAWARTOŚĆ W ORGANIŹMIE CZŁOWIEKA [% WAGI].")
+        QTest::newRow("human body") << QStringLiteral("ZawCzlowButton") << QStringLiteral(" Zawartość w org. człowieka [pierwszych 15 pierwiastków]: ") << QStringLiteral("ZAWARTOŚĆ W ORGANIZMIE CZŁOWIEKA [% WAGI].")
             << QStringList{QStringLiteral("- tlen"), QStringLiteral("- węgiel"), QStringLiteral("- wodór"), QStringLiteral("- azot"), QStringLiteral("- wapń"), QStringLiteral("- siarka"), QStringLiteral("- fosfor"), QStringLiteral("- sód"), QStringLiteral("- potas"), QStringLiteral("- chlor"), QStringLiteral("- magnez"), QStringLiteral("- żelazo"), QStringLiteral("- krzem"), QStringLiteral("- cynk"), QStringLiteral("- rubid")}
             << QList<quint32>{0x25FF25, 0x49FF49, 0x6DFF6D, 0x92FF92, 0xB6FFB6, 0xDAFFDA, 0xFFFFFF, 0xFFFFFF, 0xDADAFF, 0xB6B6FF, 0x9191FF, 0x6D6DFF, 0x4848FF, 0x2424FF, 0x0000FF}
             << QStringLiteral("- pozostałe pierwiastki");

@@ -389,7 +389,7 @@ private slots:
             QVERIFY(paragraph->wordWrap());
             QVERIFY(paragraph->heightForWidth(paragraph->width()) <= paragraph->height());
         }
-        QCOMPARE(child<QLabel>(&author, "Label6")->text(), QStringLiteral("Serdecznie dzienkujem ;-)"));
+        QCOMPARE(child<QLabel>(&author, "Label6")->text(), QStringLiteral("Serdecznie dziękujemy ;-)"));
         auto *ok = child<QPushButton>(&author, "Button1");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QVERIFY(ok->geometry().right() > author.width() - 20 && ok->geometry().bottom() > author.height() - 20);

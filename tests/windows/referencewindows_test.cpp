@@ -118,8 +118,8 @@ private slots:
             {"Masa sp. elektronu:", "9,109534E-31 kg"},
             {"Masa sp. protonu:", "1,672614E-27 kg"},
             {"Masa sp. neutronu:", "1,674920E-27 kg"},
-            {"Stała Faraday'a:", "9,648456E4 C/mol"}, // mended: transposed digits
-            {"Stała Planck'a:", "6,626176E-34 J·s"},  // mended: the unit
+            {"Stała Faradaya:", "9,648456E4 C/mol"}, // mended: transposed digits, spelling
+            {"Stała Plancka:", "6,626176E-34 J·s"},  // mended: the unit, spelling
             {"Stała Rydberga:", "1,097373177E7 1/m"},
             {"Przenik. elektr. próżni:", "8,8542E-12 F/m"},
             {"Przenik. magnet. próżni:", "1,2566E-6 V·s/(A·m)"},
@@ -130,7 +130,7 @@ private slots:
             {"Trzecia pr. kosm.:", "16,7 km/s"},
             {"Liczba e", "2,718281828459045"},
             {"Liczba pi", "3,141592653589793"},
-            {"Liczba Eulera", "0,577215664901532"},
+            {"Stała Eulera", "0,577215664901532"}, // the Euler-Mascheroni constant, not e
             {"Masa Ziemi:", "5,974E24 kg"},
             {"Promień Ziemi (równik):", "6,378E6 m"},
             {"Promień Ziemi (biegun):", "6,357E6 m"},
@@ -142,7 +142,7 @@ private slots:
             {"Promień Słońca:", "6,96E8 m"},
             {"Odl. Ziemia-Słońce (j.a.):", "1,4959787E11 m"},
             {"Odl. Ziemia-Księżyc (średnio):", "3,84400E8 m"},
-            {"Parsek", "3,086E15 m"},
+            {"Parsek", "3,086E16 m"}, // mended: the exponent
             {"Bajt", "8 bitów"},
         };
         int row = 0;
