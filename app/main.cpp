@@ -1,4 +1,5 @@
 #include "app/toknoglowne.h"
+#include "resources/qttranslations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
     QApplication::setOrganizationName(QStringLiteral("Lumera"));
+    tablicznik::installQtTranslations(app);
     try {
         tablicznik::TOknoGlowne window(tablicznik::Catalogue::load(), tablicznik::WindowServices::program());
         window.show();
