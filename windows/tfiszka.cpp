@@ -102,7 +102,6 @@ void TFiszka::createTopPanel()
     m_stepBox = new QGroupBox(QStringLiteral(" Pokaż pierwiastek "), m_panel);
     m_stepBox->setObjectName(QStringLiteral("GroupBox1"));
     m_stepBox->setGeometry(262, 29, 167, 43);
-    m_stepBox->setFocusPolicy(Qt::StrongFocus); // the card's actions leave the focus here
     auto *previous = pictureButton(m_stepBox, "BitBtn1", QStringLiteral("Poprzedni"), ":/pictures/poprzedni.png",
                                    {4, 15, 79, 24});
     auto *next = pictureButton(m_stepBox, "BitBtn2", QStringLiteral("Następny"), ":/pictures/nastepny.png",
@@ -138,6 +137,7 @@ void TFiszka::showEvent(QShowEvent *event)
         return;
     m_list->setCurrentIndex(m_list->findText(m_openingName, Qt::MatchExactly | Qt::MatchCaseSensitive));
     loadSelected();
+    m_view->setFocus(); // the arrows and the page keys scroll the description
 }
 
 void TFiszka::resizeEvent(QResizeEvent *event)
@@ -160,9 +160,9 @@ void TFiszka::closeEvent(QCloseEvent *event)
 
 // Loads the element whose name the list shows; a name that matches no
 // element leaves the description as it is, and still sets the caption.
+// The keyboard focus stays where the user put it.
 void TFiszka::loadSelected()
 {
-    m_stepBox->setFocus();
     const QString name = m_list->currentText();
     const int numer = int(m_catalogue.elementNames().indexOf(name)) + 1;
     if (numer > 0)
@@ -176,10 +176,10 @@ void TFiszka::RadioButton1Click() { fillList(m_catalogue.elementNames()); }
 
 void TFiszka::RadioButton2Click() { fillList(alphabetical(m_catalogue.elementNames())); }
 
-void TFiszka::step(int by)
+void TFiszka::step(int by, QWidget *button)
 {
     m_windows.cues().PlayPage();
-    m_stepBox->setFocus();
+    button->setFocus(); // the next press of Space steps on
     const int target = m_list->currentIndex() + by;
     if (m_list->currentIndex() < 0 || target < 0 || target >= m_list->count())
         return;
@@ -187,13 +187,12 @@ void TFiszka::step(int by)
     loadSelected();
 }
 
-void TFiszka::BitBtn1Click() { step(-1); }
-void TFiszka::BitBtn2Click() { step(+1); }
+void TFiszka::BitBtn1Click() { step(-1, m_stepBox->findChild<QWidget *>(QStringLiteral("BitBtn1"))); }
+void TFiszka::BitBtn2Click() { step(+1, m_stepBox->findChild<QWidget *>(QStringLiteral("BitBtn2"))); }
 
 void TFiszka::BitBtn3Click()
 {
     m_windows.cues().PlayClick();
-    m_stepBox->setFocus();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!m_windows.setUpPrinter(*m_printer, this))
@@ -204,7 +203,6 @@ void TFiszka::BitBtn3Click()
 void TFiszka::Button1Click()
 {
     m_windows.cues().PlayClick();
-    m_stepBox->setFocus();
     if (!m_table)
         return;
     m_table->setWindowState(m_table->windowState() & ~Qt::WindowMinimized);

@@ -59,7 +59,7 @@ private:
     void createTopPanel();
     void loadSelected();
     void fillList(const QStringList &names);
-    void step(int by);
+    void step(int by, QWidget *button);
 
     AuxiliaryWindows &m_windows;
     const Catalogue &m_catalogue;

@@ -5,6 +5,7 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QHeaderView>
 
 namespace tablicznik {
@@ -53,6 +54,10 @@ TPrzedrostkiForm::TPrzedrostkiForm(SoundCues &cues, QWidget *parent) : QWidget(p
     for (const Prefix &p : kPrefixes)
         grid->addRow({QString::fromUtf8(p.name), QString::fromUtf8(p.symbol), QString::fromUtf8(p.meaning)});
     grid->setGeometry(rect());
+
+    // Escape closes it, as it closes the dialogs.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TPrzedrostkiForm::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace tablicznik {
 
@@ -65,6 +66,10 @@ TStaleForm::TStaleForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cu
     for (const Constant &c : kConstants)
         grid->addRow({QString::fromUtf8(c.name), QString::fromUtf8(c.value)});
     grid->setGeometry(rect());
+
+    // Escape closes it, as it closes the dialogs.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TStaleForm::resizeEvent(QResizeEvent *event)

@@ -457,7 +457,7 @@ private slots:
         checkFixedFrame(&sources, {325, 159}, false);
         auto *memo = child<QPlainTextEdit>(&sources, "Memo1");
         QCOMPARE(memo->geometry(), QRect(0, 0, 325, 121));
-        QVERIFY(!memo->isReadOnly());
+        QVERIFY(memo->isReadOnly());
         QCOMPARE(memo->frameShape(), QFrame::NoFrame);
         QCOMPARE(memo->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
         checkFont(memo, 11, false);
@@ -479,14 +479,14 @@ private slots:
         QVERIFY(ok->y() >= 121 && ok->geometry().bottom() < 159);
     }
 
-    void sourcesClosingAndEdits_data()
+    void sourcesClosing_data()
     {
         QTest::addColumn<bool>("withOK");
         QTest::addColumn<QStringList>("cues");
         QTest::newRow("OK") << true << QStringList{kExit};
         QTest::newRow("close box") << false << QStringList{};
     }
-    void sourcesClosingAndEdits()
+    void sourcesClosing()
     {
         QFETCH(bool, withOK);
         QFETCH(QStringList, cues);
@@ -497,9 +497,10 @@ private slots:
             duringModal([&] { sources.exec(); }, [&](QWidget *modal) {
                 auto *memo = child<QPlainTextEdit>(modal, "Memo1");
                 original = memo->toPlainText();
+                memo->setFocus();
                 memo->moveCursor(QTextCursor::End);
                 QTest::keyClicks(memo, QStringLiteral("dopisek"));
-                QVERIFY(memo->toPlainText().endsWith(QStringLiteral("dopisek")));
+                QCOMPARE(memo->toPlainText(), original); // read-only
                 if (withOK)
                     QTest::mouseClick(child<QPushButton>(modal, "OK"), Qt::LeftButton);
                 else

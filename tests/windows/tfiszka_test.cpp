@@ -173,13 +173,13 @@ private slots:
         QCOMPARE(list(card)->currentIndex(), 0);
         QCOMPARE(viewText(card), descriptionText(QStringLiteral("Wodór")));
         QCOMPARE(scroll(card)->value(), 0);
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "RichEdit1"));
 
         click(card, "BitBtn1"); // "Poprzedni" at the first item: only the cue
         QCOMPARE(c.f.log.played, QStringList{kPage});
         QCOMPARE(list(card)->currentIndex(), 0);
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - Wodór"));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "BitBtn1"));
     }
 
     void steppingInAtomicNumberOrder_data()
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(list(card)->currentText(), to);
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - ") + to);
         QCOMPARE(viewText(card), from == to ? before : descriptionText(to));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, button.constData()));
     }
 
     void sortingKeepsTheElement()
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(box->currentText(), QStringLiteral("Hel"));
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - Hel"));
         QCOMPARE(viewText(card), descriptionText(QStringLiteral("Hel")));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), box);
         QVERIFY(c.f.log.played.isEmpty());
     }
 
@@ -356,7 +356,7 @@ private slots:
         QVERIFY(!c.table.isMinimized());
         QVERIFY(c.table.isVisible());
         QVERIFY(c.card->isVisible()); // the card stays open
-        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "GroupBox1"));
+        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "Button1"));
     }
 
     void printCancelled()
@@ -378,7 +378,7 @@ private slots:
         QCOMPARE(askedOver, c.card);
         QCOMPARE(c.f.log.played, QStringList{kClick});
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "GroupBox1"));
+        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "BitBtn3"));
     }
 
     // The longest description goes to paper as one job over several pages,
