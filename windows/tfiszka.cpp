@@ -7,11 +7,14 @@
 #include "richtext/richtextview.h"
 #include "windowlook.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -31,6 +34,25 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QString &cap
     return button;
 }
 
+// Some styles open a list over its current item and as tall as the screen,
+// whatever its number of visible rows; this one opens it below, that tall.
+QStyle *listBelowStyle()
+{
+    struct ListBelow : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                      QStyleHintReturn *answer) const override
+        {
+            return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, answer);
+        }
+    };
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ListBelow;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 } // namespace
 
 TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget *table, const QString &elementName,
@@ -42,6 +64,7 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     setFont(arial(11));
     makeSilver(this);
     setWindowTitle(QStringLiteral("Fiszka - ") + elementName);
+    setMinimumSize(kClientWidth, kPanelHeight + kMinimumViewHeight);
     resize(kClientWidth, kClientHeight);
     centreOnScreen(this);
 
@@ -50,6 +73,7 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     m_view = new RichTextView(this);
     m_view->setObjectName(QStringLiteral("RichEdit1"));
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_view->setTextMargin(kTextMargin);
     m_view->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
 }
 
@@ -72,6 +96,7 @@ void TFiszka::createTopPanel()
     m_list->setFont(arial(12));
     m_list->setEditable(false);
     m_list->setMaxVisibleItems(20);
+    m_list->setStyle(listBelowStyle());
     m_list->setInsertPolicy(QComboBox::NoInsert);
     fillList(m_catalogue.elementNames());
     connect(m_list, &QComboBox::activated, this, &TFiszka::ComboBox1Change);

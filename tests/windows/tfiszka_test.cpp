@@ -121,7 +121,7 @@ private slots:
         Card c(QStringLiteral("Wodór"));
         TFiszka &card = *c;
         QCOMPARE(card.size(), QSize(433, 448));
-        QVERIFY(card.maximumWidth() > 433 && card.minimumWidth() < 433); // resizable
+        QVERIFY(card.maximumWidth() > 433 && card.minimumHeight() < 448); // resizable
         QVERIFY(!card.parentWidget()); // its own top-level window, no owner
 
         auto *view = child<RichTextView>(&card, "RichEdit1");
