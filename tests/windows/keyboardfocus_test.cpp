@@ -109,23 +109,6 @@ private slots:
             QVERIFY2(visited.contains(c.find(name)), name);
     }
 
-    // Picking from the list, printing and bringing the table back leave the
-    // focus on the control used.
-    void otherActionsKeepTheFocus()
-    {
-        Card c(QStringLiteral("Wodór"));
-        c.f.windows.setPrinterSetup([](QPrinter &, QWidget *) { return false; });
-        QTest::mouseClick(c.find<QPushButton>("BitBtn3"), Qt::LeftButton);
-        QCOMPARE(c.card->focusWidget(), c.find("BitBtn3"));
-        QTest::mouseClick(c.find<QPushButton>("Button1"), Qt::LeftButton);
-        QCOMPARE(c.card->focusWidget(), c.find("Button1"));
-        auto *box = c.find<QComboBox>("ComboBox1");
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Down);
-        QCOMPARE(c.element(), QStringLiteral("Hel"));
-        QCOMPARE(c.card->focusWidget(), box);
-    }
-
     // "Źródła danych": the text cannot be changed, the focus starts on OK,
     // Enter closes, wherever the focus is, and Tab comes round to OK.
     void sourcesStartOnOK_data()
