@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "data/appinfo.h"
+#include "resources/qttranslations.h"
 
 #include <QApplication>
 
@@ -12,5 +13,6 @@ int main(int argc, char *argv[])
     // The desktop entry's name, which Wayland compositors and docks match
     // the window with.
     QGuiApplication::setDesktopFileName(tablicznik::kApplicationId.toString());
+    tablicznik::installQtTranslations(app); // Qt's own dialogs and menus in Polish
     return tablicznik::runProgram(tablicznik::WindowServices::program());
 }

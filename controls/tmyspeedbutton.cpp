@@ -100,6 +100,42 @@ void TMySpeedButton::mousePressEvent(QMouseEvent *e)
         e->accept();
 }
 
+// Clear of the corner line: right of the left edge's line, above the
+// bottom line, a pixel in from the right edge.
+QRect TMySpeedButton::symbolArea() const
+{
+    return QRect(2, 0, width() - 3, height() - 1);
+}
+
+// The button's font, unless the symbol is wider than its area: then its
+// letters close up, a pixel at a time, and only then the font shrinks.
+QFont TMySpeedButton::symbolFont() const
+{
+    QFont fitted = font();
+    const int room = symbolArea().width();
+    for (int tighter = 0; QFontMetrics(fitted).tightBoundingRect(text()).width() > room; ++tighter) {
+        if (tighter < kMostTightening) {
+            fitted.setLetterSpacing(QFont::AbsoluteSpacing, -(tighter + 1));
+        } else if (fitted.pixelSize() > 1) {
+            fitted.setPixelSize(fitted.pixelSize() - 1);
+        } else {
+            break;
+        }
+    }
+    return fitted;
+}
+
+// Where the symbol's baseline starts: its ink centred across the area,
+// the text line centred down the button.
+QPoint TMySpeedButton::symbolOrigin(const QFont &symbol) const
+{
+    const QFontMetrics metrics(symbol);
+    const QRect ink = metrics.tightBoundingRect(text());
+    const QRect area = symbolArea();
+    const int inkLeft = area.left() + (area.width() - ink.width()) / 2;
+    return {inkLeft - ink.left(), (height() - metrics.height()) / 2 + metrics.ascent()};
+}
+
 void TMySpeedButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -117,16 +153,17 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
         p.drawLine(w - 1, 0, w - 1, h - 1);
     }
 
-    p.setFont(font());
-    const QRect area = rect();
+    const QFont symbol = symbolFont();
+    p.setFont(symbol);
+    const QPoint origin = symbolOrigin(symbol);
     if (!isEnabled()) {
         p.setPen(light);
-        p.drawText(area.translated(1, 1), Qt::AlignCenter, text());
+        p.drawText(origin + QPoint(1, 1), text());
         p.setPen(shadow);
-        p.drawText(area, Qt::AlignCenter, text());
+        p.drawText(origin, text());
     } else {
         p.setPen(m_textColor);
-        p.drawText(sunken ? area.translated(1, 1) : area, Qt::AlignCenter, text());
+        p.drawText(sunken ? origin + QPoint(1, 1) : origin, text());
     }
 
     // The corner line: down the left edge from a third of the height, a

@@ -92,6 +92,11 @@ public:
 
     QSize sizeHint() const override { return {33, 32}; }
 
+    // The font the symbol is drawn in: the button's own, its letters closer
+    // together or a pixel smaller where the symbol would reach the corner line.
+    QFont symbolFont() const;
+    static constexpr int kMostTightening = 2; // pixels between letters
+
     // Pointer-enter and pointer-leave handling; the window calls the latter
     // for a button the pointer left without the toolkit noticing.
     void CMMouseEnter();
@@ -172,6 +177,9 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    QRect symbolArea() const;
+    QPoint symbolOrigin(const QFont &symbol) const;
+
     const ElementRecord *m_record;
     QColor m_textColor;
     bool m_isUp = false;

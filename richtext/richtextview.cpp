@@ -14,7 +14,7 @@ const QColor kSilver(0xC0, 0xC0, 0xC0);
 constexpr qreal kTextMargin = 1;
 } // namespace
 
-RichTextView::RichTextView(QWidget *parent) : QTextEdit(parent)
+RichTextView::RichTextView(QWidget *parent) : QTextEdit(parent), m_textMargin(kTextMargin)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
@@ -34,12 +34,18 @@ void RichTextView::load(const QString &rtf)
 {
     m_rtf = rtf;
     readRtf(rtf, document());
-    document()->setDocumentMargin(kTextMargin);
+    document()->setDocumentMargin(m_textMargin);
     if (m_centred)
         centreParagraphs();
     setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+}
+
+void RichTextView::setTextMargin(qreal pixels)
+{
+    m_textMargin = pixels;
+    document()->setDocumentMargin(pixels);
 }
 
 void RichTextView::setCentred(bool centred)

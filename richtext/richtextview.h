@@ -19,6 +19,10 @@ public:
     // Replaces the whole content with the RTF document and shows its beginning.
     void load(const QString &rtf);
 
+    // The blank around the text, in pixels: a pixel unless set otherwise.
+    qreal textMargin() const { return m_textMargin; }
+    void setTextMargin(qreal pixels);
+
     bool isCentred() const { return m_centred; }
     // Takes effect at once: the current document is read again.
     void setCentred(bool centred);
@@ -28,6 +32,7 @@ private:
 
     QString m_rtf;
     bool m_centred = false;
+    qreal m_textMargin;
 };
 
 } // namespace tablicznik

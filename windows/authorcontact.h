@@ -3,15 +3,23 @@
 #include <QString>
 #include <QUrl>
 
-// The program's author and where to reach it: the one place that holds the
-// mail address and the web page shown in the about and author windows.
+// The program's author and where to reach it: the one place that holds what
+// the about and author windows show as contact.
 namespace tablicznik::author {
 
 inline const QString kName = QStringLiteral("Zespół Tablicznika");
-inline const QString kEmail = QStringLiteral("tablicznik@example.org");
-inline const QString kWebPage = QStringLiteral("http://tablicznik.example.org/");
 
-inline QUrl mailUrl(const QString &address = kEmail) { return QUrl(QStringLiteral("mailto:") + address); }
-inline QUrl webUrl() { return QUrl(kWebPage); }
+// The project names no mail box or web page of its own. While these stay
+// empty, the windows say in their place where errors are reported and newer
+// versions are found: where the user got the program from.
+inline const QString kEmail;
+inline const QString kWebPage;
+inline const QString kReportErrors = QStringLiteral("Błędy zgłaszaj tam, skąd masz program.");
+inline const QString kReportErrorsShort = QStringLiteral("tam, skąd masz program");
+inline const QString kNewVersions = QStringLiteral("tam, skąd masz tę wersję");
+
+// Empty when there is no address.
+inline QUrl mailUrl() { return kEmail.isEmpty() ? QUrl() : QUrl(QStringLiteral("mailto:") + kEmail); }
+inline QUrl webUrl() { return kWebPage.isEmpty() ? QUrl() : QUrl(kWebPage); }
 
 } // namespace tablicznik::author

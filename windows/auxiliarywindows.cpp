@@ -28,7 +28,7 @@ void AuxiliaryWindows::discardAll()
 
 void AuxiliaryWindows::openUrl(const QUrl &url) const
 {
-    if (m_openUrl)
+    if (m_openUrl && url.isValid() && !url.isEmpty())
         m_openUrl(url);
 }
 

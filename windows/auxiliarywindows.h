@@ -23,7 +23,8 @@ class AuxiliaryWindows : public QObject {
     Q_OBJECT
 
 public:
-    // Hands a mailto: or web address to the desktop; the result is not examined.
+    // Hands a mailto: or web address to the desktop; the result is not
+    // examined. An empty address goes nowhere.
     using UrlOpener = std::function<void(const QUrl &)>;
 
     // Lets the user choose the printer and paper; false when cancelled.

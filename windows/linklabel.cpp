@@ -6,9 +6,11 @@
 
 namespace tablicznik {
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString &text, const QUrl &target, QWidget *parent)
+    : QLabel(text, parent), m_target(target)
 {
-    setCursor(Qt::PointingHandCursor);
+    if (isLink())
+        setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
     setTextColour(SystemColour::WindowText);
 }
@@ -24,12 +26,16 @@ void LinkLabel::setTextColour(quint32 value)
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
+    if (!isLink())
+        return QLabel::mousePressEvent(event);
     setTextColour(kPressedColour);
     event->accept();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (!isLink())
+        return QLabel::mouseReleaseEvent(event);
     event->accept();
     setTextColour(SystemColour::WindowText);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

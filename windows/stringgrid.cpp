@@ -3,19 +3,25 @@
 #include "controls/colours.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace tablicznik {
 
-namespace {
-
 // Cell text as the old grids drew it: two pixels from the left edge of the
-// cell, with no further margin, so that a text as wide as its column fits.
+// cell, with no further margin. A text a little too wide for its cell is
+// drawn with its letters closer together rather than cut off. In a column
+// aligned on a separator, the part before the separator is right-aligned
+// to the widest such part of the column, so the separators line up.
 class GridCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void alignOn(int column, const QString &separator) { m_separators.insert(column, separator); }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -26,17 +32,57 @@ public:
         const QWidget *view = option.widget;
         QStyle *style = view ? view->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+
+        const QRectF room = QRectF(option.rect).adjusted(kTextIndent, 0, 0, 0);
+        const QString separator = m_separators.value(index.column());
+        const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator);
+        const QString head = at < 0 ? QString() : text.left(at).trimmed();
+        const QString tail = at < 0 ? text : text.mid(at);
+        QFont font = cell.font;
+        qreal headRoom = at < 0 ? 0 : widestHead(font, index);
+        const qreal width = headRoom + QFontMetricsF(font).horizontalAdvance(tail);
+        if (width > room.width()) {
+            const qreal letters = (at < 0 ? text : head + tail).size();
+            font.setLetterSpacing(QFont::AbsoluteSpacing, -std::min(kMostTightening, (width - room.width()) / letters));
+            if (at >= 0)
+                headRoom = widestHead(font, index);
+        }
+
         painter->save();
         painter->setClipRect(option.rect);
-        painter->setFont(cell.font);
+        painter->setFont(font);
         painter->setPen(cell.palette.color(cell.state & QStyle::State_Selected ? QPalette::HighlightedText
                                                                                : QPalette::Text));
-        painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (at >= 0)
+            painter->drawText(QRectF(room.left(), room.top(), headRoom, room.height()), Qt::AlignRight | Qt::AlignVCenter,
+                              head);
+        painter->drawText(room.adjusted(headRoom, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, tail);
         painter->restore();
     }
 
     static constexpr int kTextIndent = 2;
+    static constexpr qreal kMostTightening = 1; // pixels between letters
+
+private:
+    // The widest part before the separator among the column's cells.
+    qreal widestHead(const QFont &font, const QModelIndex &index) const
+    {
+        const QFontMetricsF metrics(font);
+        const QString separator = m_separators.value(index.column());
+        qreal widest = 0;
+        for (int row = 0; row < index.model()->rowCount(index.parent()); ++row) {
+            const QString text = index.siblingAtRow(row).data().toString();
+            const qsizetype at = text.indexOf(separator);
+            if (at >= 0)
+                widest = std::max(widest, metrics.horizontalAdvance(text.left(at).trimmed()));
+        }
+        return widest;
+    }
+
+    QHash<int, QString> m_separators;
 };
+
+namespace {
 
 // The header row: raised cells with their titles two pixels in, like the
 // body, so that a short title in a narrow column ("Ozn.") is not cut.
@@ -94,7 +140,8 @@ StringGrid::StringGrid(const QStringList &titles, const QList<int> &columnWidths
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     viewport()->setCursor(Qt::ArrowCursor);
-    setItemDelegate(new GridCellDelegate(this));
+    m_cells = new GridCellDelegate(this);
+    setItemDelegate(m_cells);
 
     QPalette p = palette();
     p.setColor(QPalette::Base, colour(clSilver));
@@ -104,6 +151,12 @@ StringGrid::StringGrid(const QStringList &titles, const QList<int> &columnWidths
     p.setColor(QPalette::WindowText, colour(clBlack));
     p.setColor(QPalette::ButtonText, colour(clBlack));
     setPalette(p);
+}
+
+void StringGrid::alignOn(int column, const QString &separator)
+{
+    m_cells->alignOn(column, separator);
+    viewport()->update();
 }
 
 void StringGrid::addRow(const QStringList &cells)

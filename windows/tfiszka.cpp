@@ -8,11 +8,14 @@
 #include "richtext/richtextview.h"
 #include "windowlook.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -33,6 +36,25 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QString &cap
     return button;
 }
 
+// Some styles open a list over its current item and as tall as the screen,
+// whatever its number of visible rows; this one opens it below, that tall.
+QStyle *listBelowStyle()
+{
+    struct ListBelow : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                      QStyleHintReturn *answer) const override
+        {
+            return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, answer);
+        }
+    };
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ListBelow;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 } // namespace
 
 TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget *table, const QString &elementName,
@@ -45,6 +67,7 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     setFont(arial(11));
     makeSilver(this);
     setWindowTitle(QStringLiteral("Fiszka - ") + elementName);
+    setMinimumSize(kClientWidth, kPanelHeight + kMinimumViewHeight);
     resize(kClientWidth, kClientHeight);
     centreOnScreen(this);
 
@@ -53,6 +76,7 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     m_view = new RichTextView(this);
     m_view->setObjectName(QStringLiteral("RichEdit1"));
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_view->setTextMargin(kTextMargin);
     m_view->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
 }
 
@@ -75,6 +99,7 @@ void TFiszka::createTopPanel()
     m_list->setFont(arial(12));
     m_list->setEditable(false);
     m_list->setMaxVisibleItems(20);
+    m_list->setStyle(listBelowStyle());
     m_list->setInsertPolicy(QComboBox::NoInsert);
     fillList(m_catalogue.elementNames());
     connect(m_list, &QComboBox::activated, this, &TFiszka::ComboBox1Change);
@@ -105,7 +130,6 @@ void TFiszka::createTopPanel()
     m_stepBox = new QGroupBox(QStringLiteral(" Pokaż pierwiastek "), m_panel);
     m_stepBox->setObjectName(QStringLiteral("GroupBox1"));
     m_stepBox->setGeometry(262, 29, 167, 43);
-    m_stepBox->setFocusPolicy(Qt::StrongFocus); // the card's actions leave the focus here
     auto *previous = pictureButton(m_stepBox, "BitBtn1", QStringLiteral("Poprzedni"), ":/pictures/poprzedni.png",
                                    {4, 15, 79, 24});
     auto *next = pictureButton(m_stepBox, "BitBtn2", QStringLiteral("Następny"), ":/pictures/nastepny.png",
@@ -149,6 +173,7 @@ void TFiszka::showEvent(QShowEvent *event)
         return;
     m_list->setCurrentIndex(m_list->findData(m_openingNumber)); // none for a name no element has
     loadSelected();
+    m_view->setFocus(); // the arrows and the page keys scroll the description
 }
 
 void TFiszka::resizeEvent(QResizeEvent *event)
@@ -171,9 +196,9 @@ void TFiszka::closeEvent(QCloseEvent *event)
 
 // Loads the element whose name the list shows; a name that matches no
 // element leaves the description as it is, and still sets the caption.
+// The keyboard focus stays where the user put it.
 void TFiszka::loadSelected()
 {
-    m_stepBox->setFocus();
     const QString name = m_list->currentText();
     const int numer = m_catalogue.numberOf(name);
     if (numer > 0) {
@@ -206,10 +231,10 @@ void TFiszka::RadioButton1Click() { fillList(m_catalogue.elementNames()); }
 
 void TFiszka::RadioButton2Click() { fillList(alphabetical(m_catalogue.elementNames())); }
 
-void TFiszka::step(int by)
+void TFiszka::step(int by, QWidget *button)
 {
     m_windows.cues().PlayPage();
-    m_stepBox->setFocus();
+    button->setFocus(); // the next press of Space steps on
     const int target = m_list->currentIndex() + by;
     if (m_list->currentIndex() < 0 || target < 0 || target >= m_list->count())
         return;
@@ -217,13 +242,12 @@ void TFiszka::step(int by)
     loadSelected();
 }
 
-void TFiszka::BitBtn1Click() { step(-1); }
-void TFiszka::BitBtn2Click() { step(+1); }
+void TFiszka::BitBtn1Click() { step(-1, m_stepBox->findChild<QWidget *>(QStringLiteral("BitBtn1"))); }
+void TFiszka::BitBtn2Click() { step(+1, m_stepBox->findChild<QWidget *>(QStringLiteral("BitBtn2"))); }
 
 void TFiszka::BitBtn3Click()
 {
     m_windows.cues().PlayClick();
-    m_stepBox->setFocus();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!m_windows.setUpPrinter(*m_printer, this))
@@ -234,7 +258,6 @@ void TFiszka::BitBtn3Click()
 void TFiszka::Button1Click()
 {
     m_windows.cues().PlayClick();
-    m_stepBox->setFocus();
     if (!m_table)
         return;
     m_table->setWindowState(m_table->windowState() & ~Qt::WindowMinimized);

@@ -28,6 +28,10 @@ public:
     static constexpr int kClientWidth = 433;
     static constexpr int kClientHeight = 448;
     static constexpr int kPanelHeight = 74;
+    // The description's blank on screen, and the least height of its view:
+    // a card made smaller still shows the whole panel and a few lines.
+    static constexpr int kTextMargin = 8;
+    static constexpr int kMinimumViewHeight = 100;
     static inline const QString kPrintTitle = QStringLiteral("Tablicznik");
 
     // `table` is the main window that "Pokaż układ okresowy" brings back;
@@ -66,7 +70,7 @@ private:
     void loadSelected();
     void fillList(const QStringList &names);
     QStringList orderedNames() const;
-    void step(int by);
+    void step(int by, QWidget *button);
 
     AuxiliaryWindows &m_windows;
     const Catalogue &m_catalogue;

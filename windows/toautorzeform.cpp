@@ -43,9 +43,13 @@ TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDial
     placeLabel(this, QStringLiteral("Autor:"), {left, 8, 40, 16}, font())->setObjectName(QStringLiteral("Label1"));
     placeLabel(this, author::kName, {left + 40, 8, width - 40, 16}, arial(11, true))
         ->setObjectName(QStringLiteral("Label2"));
-    placeLabel(this, QStringLiteral("e-mail:"), {left, 26, width, 16}, font())->setObjectName(QStringLiteral("Label7"));
+    // Without an address: where errors are reported instead.
+    const QUrl address = author::mailUrl();
+    placeLabel(this, address.isEmpty() ? QStringLiteral("Błędy zgłaszaj:") : QStringLiteral("e-mail:"),
+               {left, 26, width, 16}, font())
+        ->setObjectName(QStringLiteral("Label7"));
 
-    auto *mail = new LinkLabel(author::kEmail, this);
+    auto *mail = new LinkLabel(address.isEmpty() ? author::kReportErrorsShort : author::kEmail, address, this);
     mail->setObjectName(QStringLiteral("Label8"));
     mail->setFont(arial(11, true));
     mail->setGeometry(left + 8, 42, width - 8, 16);
@@ -61,7 +65,7 @@ TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDial
         thanks->setWordWrap(true);
         top += 54;
     }
-    placeLabel(this, QStringLiteral("Serdecznie dzienkujem ;-)"), {left, top, width, 16}, font())
+    placeLabel(this, QStringLiteral("Serdecznie dziękujemy ;-)"), {left, top, width, 16}, font())
         ->setObjectName(QStringLiteral("Label6"));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
@@ -79,7 +83,7 @@ void TOautorzeForm::Button1Click()
 
 void TOautorzeForm::Label8Click()
 {
-    m_windows.openUrl(author::mailUrl(findChild<QLabel *>(QStringLiteral("Label8"))->text()));
+    m_windows.openUrl(findChild<LinkLabel *>(QStringLiteral("Label8"))->target());
 }
 
 } // namespace tablicznik

@@ -32,7 +32,7 @@ const QStringList TOprogramie::kNotice = {
     QStringLiteral("    programu ani zawartych w nim informacji."),
     QString(),
     QStringLiteral("Użytkowników, którzy zauważą w programie błędy, prosimy"),
-    QStringLiteral("o wiadomość na adres podany poniżej. Z góry dziękujemy!"),
+    QStringLiteral("o wiadomość, jak podano poniżej. Z góry dziękujemy!"),
     QString(),
 };
 
@@ -51,12 +51,16 @@ QFrame *bevelPanel(QWidget *parent, const QRect &place, QFrame::Shadow shadow, c
     return panel;
 }
 
-LinkLabel *centredLink(QWidget *parent, const char *name, const QString &text, int top, const QString &tip)
+// The link's text is its address; without an address, the sentence that
+// stands in its place, with neither a target nor the link's tooltip.
+LinkLabel *centredLink(QWidget *parent, const char *name, const QUrl &target, const QString &address,
+                       const QString &instead, int top, const QString &tip)
 {
-    auto *link = new LinkLabel(text, parent);
+    auto *link = new LinkLabel(target.isEmpty() ? instead : address, target, parent);
     link->setObjectName(QLatin1StringView(name));
     link->setFont(arial(11, true));
-    link->setToolTip(tip);
+    if (link->isLink())
+        link->setToolTip(tip);
     link->adjustSize();
     link->move((parent->width() - link->width()) / 2, top);
     return link;
@@ -132,15 +136,19 @@ void TOprogramie::createBody(QWidget *panel)
     makeSilver(memo);
     memo->setPlainText(kNotice.join(QLatin1Char('\n')));
 
-    LinkLabel *mail = centredLink(panel, "Label1", author::kEmail, 245, QStringLiteral("Wygarnij autorowi!"));
+    LinkLabel *mail = centredLink(panel, "Label1", author::mailUrl(), author::kEmail, author::kReportErrors, 245,
+                                  QStringLiteral("Wygarnij autorowi!"));
     connect(mail, &LinkLabel::clicked, this, &TOprogramie::Label1Click);
 
     QLabel *next = placeLabel(panel,
-                              QStringLiteral("UWAGA! Kolejne wersje programu dostępne będą w Internecie na stronie:"),
+                              author::kWebPage.isEmpty()
+                                  ? QStringLiteral("UWAGA! Kolejnych wersji programu szukaj:")
+                                  : QStringLiteral("UWAGA! Kolejne wersje programu dostępne będą w Internecie na stronie:"),
                               {left, 261, width, 12}, arial(9));
     next->setObjectName(QStringLiteral("Label3"));
 
-    LinkLabel *web = centredLink(panel, "Label4", author::kWebPage, 274, QStringLiteral("Zajrzyj na stronę KTXa"));
+    LinkLabel *web = centredLink(panel, "Label4", author::webUrl(), author::kWebPage, author::kNewVersions, 274,
+                                 QStringLiteral("Zajrzyj na stronę KTXa"));
     connect(web, &LinkLabel::clicked, this, &TOprogramie::Label4Click);
 
     struct ButtonPlace {
@@ -189,13 +197,13 @@ void TOprogramie::OKClick()
 void TOprogramie::Label1Click()
 {
     m_windows.cues().PlayClick();
-    m_windows.openUrl(author::mailUrl());
+    m_windows.openUrl(findChild<LinkLabel *>(QStringLiteral("Label1"))->target());
 }
 
 void TOprogramie::Label4Click()
 {
     m_windows.cues().PlayClick();
-    m_windows.openUrl(author::webUrl());
+    m_windows.openUrl(findChild<LinkLabel *>(QStringLiteral("Label4"))->target());
 }
 
 } // namespace tablicznik

@@ -5,6 +5,7 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QHeaderView>
 
 namespace tablicznik {
@@ -52,7 +53,13 @@ TPrzedrostkiForm::TPrzedrostkiForm(SoundCues &cues, QWidget *parent) : QWidget(p
     grid->horizontalHeader()->setStretchLastSection(true);
     for (const Prefix &p : kPrefixes)
         grid->addRow({QString::fromUtf8(p.name), QString::fromUtf8(p.symbol), QString::fromUtf8(p.meaning)});
+    // Spaces are narrower than digits: the powers are set right instead.
+    grid->alignOn(2, QStringLiteral(" = "));
     grid->setGeometry(rect());
+
+    // Escape closes it, as it closes the dialogs.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TPrzedrostkiForm::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace tablicznik {
 
@@ -21,8 +22,8 @@ const TStaleForm::Constant TStaleForm::kConstants[37] = {
     {"Masa sp. elektronu:", "9,109534E-31 kg"},
     {"Masa sp. protonu:", "1,672614E-27 kg"},
     {"Masa sp. neutronu:", "1,674920E-27 kg"},
-    {"Stała Faraday'a:", "9,648456E4 C/mol"},
-    {"Stała Planck'a:", "6,626176E-34 J·s"},
+    {"Stała Faradaya:", "9,648456E4 C/mol"},
+    {"Stała Plancka:", "6,626176E-34 J·s"},
     {"Stała Rydberga:", "1,097373177E7 1/m"},
     {"Przenik. elektr. próżni:", "8,8542E-12 F/m"},
     {"Przenik. magnet. próżni:", "1,2566E-6 V·s/(A·m)"},
@@ -33,7 +34,7 @@ const TStaleForm::Constant TStaleForm::kConstants[37] = {
     {"Trzecia pr. kosm.:", "16,7 km/s"},
     {"Liczba e", "2,718281828459045"},
     {"Liczba pi", "3,141592653589793"},
-    {"Liczba Eulera", "0,577215664901532"},
+    {"Stała Eulera", "0,577215664901532"},
     {"Masa Ziemi:", "5,974E24 kg"},
     {"Promień Ziemi (równik):", "6,378E6 m"},
     {"Promień Ziemi (biegun):", "6,357E6 m"},
@@ -45,7 +46,7 @@ const TStaleForm::Constant TStaleForm::kConstants[37] = {
     {"Promień Słońca:", "6,96E8 m"},
     {"Odl. Ziemia-Słońce (j.a.):", "1,4959787E11 m"},
     {"Odl. Ziemia-Księżyc (średnio):", "3,84400E8 m"},
-    {"Parsek", "3,086E15 m"},
+    {"Parsek", "3,086E16 m"},
     {"Bajt", "8 bitów"},
 };
 
@@ -65,6 +66,10 @@ TStaleForm::TStaleForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cu
     for (const Constant &c : kConstants)
         grid->addRow({QString::fromUtf8(c.name), QString::fromUtf8(c.value)});
     grid->setGeometry(rect());
+
+    // Escape closes it, as it closes the dialogs.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TStaleForm::resizeEvent(QResizeEvent *event)

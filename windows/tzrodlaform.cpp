@@ -37,6 +37,7 @@ TZrodlaForm::TZrodlaForm(SoundCues &cues, QWidget *parent) : QDialog(parent), m_
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->document()->setDocumentMargin(2);
+    memo->setReadOnly(true);
     makeSilver(memo);
     memo->setPlainText(kSources.join(QLatin1Char('\n')));
 
@@ -44,6 +45,7 @@ TZrodlaForm::TZrodlaForm(SoundCues &cues, QWidget *parent) : QDialog(parent), m_
     ok->setObjectName(QStringLiteral("OK"));
     ok->setGeometry((kClientWidth - 133) / 2, 127, 133, 25);
     ok->setDefault(true);
+    ok->setFocus(); // Enter closes the window at once
     connect(ok, &QPushButton::clicked, this, &TZrodlaForm::OKClick);
 }
 

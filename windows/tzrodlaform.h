@@ -7,7 +7,7 @@ namespace tablicznik {
 class SoundCues;
 
 // The data sources window, a modal dialog of the about window: where the
-// catalogue's facts come from. Its text may be edited; edits go with it.
+// catalogue's facts come from, as a read-only text. The focus starts on OK.
 class TZrodlaForm : public QDialog {
     Q_OBJECT
 

@@ -135,7 +135,7 @@ private slots:
         QTest::addColumn<QString>("hint");
         QTest::newRow("symbol") << "SymbolLabText" << "Symbol chemiczny pierwiastka";
         QTest::newRow("English name caption") << "NazAngLabText" << "Nazwa angielska pierwiastka.";
-        QTest::newRow("English name value") << "NazAngLab" << "Nazwa angilelska pierwiastka.";
+        QTest::newRow("English name value") << "NazAngLab" << "Nazwa angielska pierwiastka.";
         QTest::newRow("atomic number")
             << "LiczAtomLab" << lines({"Liczba atomowa pierwiastka.", "Ilość protonów w jądrze atomowym."});
         QTest::newRow("discovery button")

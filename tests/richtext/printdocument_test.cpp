@@ -67,8 +67,8 @@ private slots:
         QCOMPARE(pageCount(readFile(print(doc, u"krotki.pdf"_s))), 1);
     }
 
-    // The text starts at the corner of the printable area: no margins of
-    // the document's own, no page numbers.
+    // The text starts at the corner of the page's margins, 15 mm in: no
+    // margins of the document's own, no page numbers.
     void usesTheWholePrintableArea()
     {
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
@@ -87,7 +87,7 @@ private slots:
             corners << QPointF(match.captured(1).toDouble(), match.captured(2).toDouble());
         }
         QCOMPARE(texts, (QStringList{u"Pierwsze"_s, u"słowo"_s}));
-        const qreal margin = 10 / 25.4 * 72; // the 10 mm page margins, in points
+        const qreal margin = 15 / 25.4 * 72; // the 15 mm page margins, in points
         QVERIFY2(qAbs(corners[0].x() - margin) < 3, qPrintable(QString::number(corners[0].x())));
         QVERIFY2(qAbs(corners[0].y() - margin) < 6, qPrintable(QString::number(corners[0].y())));
     }

@@ -138,7 +138,7 @@ private slots:
         row("PromKowal", "PromKowalButton", " Promień kowalencyjny atomu [pm]: ", "PROMIEŃ KOWALENCYJNY ATOMU [pm].", 15, none);
         row("Twardosc", "TwardoscButton", " Twardość pierwiastka (skala Brinella): ", "TWARDOŚĆ.", 15, none);
         row("WytrzRoz", "WytrzRozButton", " Wytrzymałość na rozciąganie [MPa]: ", "WYTRZYMAŁOŚĆ NA ROZCIĄGANIE PIERWIASTKA [MPa].", 15, none);
-        row("ModYoung", "ModYoungButton", " Moduł Younga [GPa]: ", "MODÓŁ YOUNGA PIERWIASTKA [GPa].", 15, none);
+        row("ModYoung", "ModYoungButton", " Moduł Younga [GPa]: ", "MODUŁ YOUNGA PIERWIASTKA [GPa].", 15, none);
         row("Elektrouj", "ElektroujButton", " Elektroujemność wg. Paulinga: ", "ELEKTROUJEMNOŚĆ PIERWIASTKA.", 15, none);
         row("PowElektr", "PowElektrButton", " Powinowactwo elektronowe [eV]: ", "POWINOWACTWO ELEKTRONOWE PIERWIASTKA [eV].", 15, none);
         row("TempTop", "TempTopButton", " Temperatura topnienia [°C]: ", "TEMPERATURA TOPNIENIA TYPOWEJ FORMY PIERWIASTKA [°C].", 15, none);
@@ -160,7 +160,7 @@ private slots:
         row("Curie", "TempCurButton", " Temperatura Curie ferromagnetyków [°C]: ", "TEMPERATURA CURIE FERROMAGNETYKÓW [°C].", 7, none);
         row("state", "StanSkupButton", " Stan skupienia: ", "STAN SKUPIENIA.", 3, "");
         row("oxide", "CharTlenButton", " Charakter tlenku: ", "CHARAKTER TLENKU.", 4, "- brak danych");
-        row("valence", "WartTypButton", " Najczęściej wystepująca wartościowość: ", "TYPOWA WARTOŚCIOWOŚĆ PIERWIASTKA.", 7, none);
+        row("valence", "WartTypButton", " Najczęściej występująca wartościowość: ", "TYPOWA WARTOŚCIOWOŚĆ PIERWIASTKA.", 7, none);
         row("oxidation state", "TypStopUtlButton", " Najczęściej występujący stopień utlenienia: ", "NAJCZĘSTSZY STOPIEŃ UTLENIENIA PIERWIASTKA.", 12, none);
         for (const char *shell : {"K", "L", "M", "N", "O", "P", "Q"}) {
             QTest::addRow("shell %s", shell)
@@ -182,11 +182,11 @@ private slots:
         row("all magnetic types", "Pokawszystkie2", "Typ magnetyczny: ", "TYP MAGNETYCZNY PIERWIASTKA.", 3, none);
         row("paramagnetic scale", "Pokaparamagnetyki2", " Podatność magnetyczna paramagnetyków [10^(-6) cm^3/mol]: ", "PODATNOŚĆ MAGNETYCZNA PARAMAGNETYKÓW [10^(-6) cm^3/mol].", 15, none);
         row("diamagnetic scale", "Pokadiamagnetyki2", " Podatność magnetyczna diamagnetyków [10^(-6) cm^3/mol]: ", "PODATNOŚĆ MAGNETYCZNA DIAMAGNETYKÓW [10^(-6) cm^3/mol].", 15, none);
-        row("Earth", "ZawZiemiaButton", " Zawartość w Ziemii [pierwszych 13 pierwiastków]: ", "ZAWARTOŚĆ W ZIEMI [% WAGI].", 13, others);
+        row("Earth", "ZawZiemiaButton", " Zawartość w Ziemi [pierwszych 13 pierwiastków]: ", "ZAWARTOŚĆ W ZIEMI [% WAGI].", 13, others);
         row("crust", "ZawSkorZiemButton", " Zawartość w skorupie ziem. [pierwszych 12 pierwiastków]: ", "ZAWARTOŚĆ W SKORUPIE ZIEMSKIEJ [% WAGI].", 12, others);
         row("ocean", "ZawOceanButton", " Zawartość w oceanie [pierwszych 15 pierwiastków]: ", "ZAWARTOŚĆ W WODACH OCEANU [W 1000 kg WODY MORSKIEJ].", 15, others);
         row("universe", "ZawUkladButton", " Zawartość we Wszechświecie [pierwszych 15 pierwiastków]: ", "ZAWARTOŚĆ WE WSZECHŚWIECIE [% WAGI].", 15, others);
-        row("human body", "ZawCzlowButton", " Zawartość w org. człowieka [pierwszych 15 pierwiastków]: ", "ZAWARTOŚĆ W ORGANIŹMIE CZŁOWIEKA [% WAGI].", 15, others);
+        row("human body", "ZawCzlowButton", " Zawartość w org. człowieka [pierwszych 15 pierwiastków]: ", "ZAWARTOŚĆ W ORGANIZMIE CZŁOWIEKA [% WAGI].", 15, others);
     }
 
     void everyView()

@@ -164,7 +164,7 @@ private slots:
             }
         }
         QVERIFY(recoloured > 0 && kept > 0);
-        QCOMPARE(table.caption(), QStringLiteral("MODÓŁ YOUNGA PIERWIASTKA [GPa]."));
+        QCOMPARE(table.caption(), QStringLiteral("MODUŁ YOUNGA PIERWIASTKA [GPa]."));
         QCOMPARE(table.title(), QStringLiteral(" Moduł Younga [GPa]: "));
     }
 

@@ -115,7 +115,7 @@ private slots:
         Card c(QStringLiteral("Wodór"));
         TFiszka &card = *c;
         QCOMPARE(card.size(), QSize(433, 448));
-        QVERIFY(card.maximumWidth() > 433 && card.minimumWidth() < 433); // resizable
+        QVERIFY(card.maximumWidth() > 433 && card.minimumHeight() < 448); // resizable
         QVERIFY(!card.parentWidget()); // its own top-level window, no owner
 
         auto *view = child<RichTextView>(&card, "RichEdit1");
@@ -167,13 +167,13 @@ private slots:
         QCOMPARE(list(card)->currentIndex(), 0);
         QCOMPARE(viewText(card), descriptionText(QStringLiteral("Wodór")));
         QCOMPARE(scroll(card)->value(), 0);
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "RichEdit1"));
 
         click(card, "BitBtn1"); // "Poprzedni" at the first item: only the cue
         QCOMPARE(c.f.log.played, QStringList{kPage});
         QCOMPARE(list(card)->currentIndex(), 0);
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - Wodór"));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "BitBtn1"));
     }
 
     void steppingInAtomicNumberOrder_data()
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(list(card)->currentText(), to);
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - ") + to);
         QCOMPARE(viewText(card), from == to ? before : descriptionText(to));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), child<QWidget>(&card, button.constData()));
     }
 
     void sortingKeepsTheElement()
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(box->currentText(), QStringLiteral("Hel"));
         QCOMPARE(card.windowTitle(), QStringLiteral("Fiszka - Hel"));
         QCOMPARE(viewText(card), descriptionText(QStringLiteral("Hel")));
-        QCOMPARE(card.focusWidget(), child<QWidget>(&card, "GroupBox1"));
+        QCOMPARE(card.focusWidget(), box);
         QVERIFY(c.f.log.played.isEmpty());
     }
 
@@ -350,7 +350,7 @@ private slots:
         QVERIFY(!c.table.isMinimized());
         QVERIFY(c.table.isVisible());
         QVERIFY(c.card->isVisible()); // the card stays open
-        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "GroupBox1"));
+        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "Button1"));
     }
 
     void printCancelled()
@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(askedOver, c.card);
         QCOMPARE(c.f.log.played, QStringList{kClick});
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "GroupBox1"));
+        QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "BitBtn3"));
     }
 
     // The longest description goes to paper as one job over several pages,
