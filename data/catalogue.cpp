@@ -26,7 +26,7 @@ QByteArray readWhole(const QString &path)
 
 // The documents are written in Windows-1250; any byte above 0x7F outside an
 // escape is a letter of that code page.
-QString decodeDocument(const QByteArray &bytes)
+QString decodeDocument(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -34,10 +34,10 @@ QString decodeDocument(const QByteArray &bytes)
     return text;
 }
 
-ElementRecord readRecord(const QString &path, int expectedNumber)
+ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
 {
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(readWhole(path), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
         throw CatalogueError(path, QStringLiteral("not valid JSON (%1 at offset %2)")
                                        .arg(parseError.errorString()).arg(parseError.offset));
@@ -79,6 +79,19 @@ ElementRecord readRecord(const QString &path, int expectedNumber)
 
 } // namespace
 
+ElementRecord Catalogue::readElement(QByteArrayView record, QByteArrayView description, int expectedNumber,
+                                     const QString &recordName, const QString &descriptionName)
+{
+    ElementRecord element = readRecord(record, recordName, expectedNumber);
+    element.Opis = decodeDocument(description);
+    if (!element.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
+        throw CatalogueError(descriptionName, QStringLiteral("the description is not an RTF document"));
+    if (element.Opis.size() > kDescriptionLimit)
+        throw CatalogueError(descriptionName, QStringLiteral("the description has %1 characters, more than the %2 allowed")
+                                                  .arg(element.Opis.size()).arg(kDescriptionLimit));
+    return element;
+}
+
 Catalogue Catalogue::load(const QString &folder)
 {
     Catalogue catalogue;
@@ -89,18 +102,12 @@ Catalogue Catalogue::load(const QString &folder)
     for (int n = 1; n <= kCount; ++n) {
         const QString stem = folder + QStringLiteral("/%1").arg(n, 3, 10, QLatin1Char('0'));
         const QString jsonPath = stem + QStringLiteral(".json");
-        ElementRecord record = readRecord(jsonPath, n);
+        const QString rtfPath = stem + QStringLiteral(".rtf");
+        const QByteArray json = readWhole(jsonPath);
+        ElementRecord record = readElement(json, readWhole(rtfPath), n, jsonPath, rtfPath);
         if (names.contains(record.Nazwa))
             throw CatalogueError(jsonPath, QStringLiteral("the name \"%1\" is already used by another element").arg(record.Nazwa));
         names.insert(record.Nazwa);
-
-        const QString rtfPath = stem + QStringLiteral(".rtf");
-        record.Opis = decodeDocument(readWhole(rtfPath));
-        if (!record.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
-            throw CatalogueError(rtfPath, QStringLiteral("the description is not an RTF document"));
-        if (record.Opis.size() > kDescriptionLimit)
-            throw CatalogueError(rtfPath, QStringLiteral("the description has %1 characters, more than the %2 allowed")
-                                              .arg(record.Opis.size()).arg(kDescriptionLimit));
         catalogue.m_names << record.Nazwa;
         catalogue.m_elements.push_back(std::move(record));
     }
