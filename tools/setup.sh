@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core         # Arial and Times New Roman metrics
   clang libclang-rt-14-dev                    # the fuzz targets
   poppler-utils                               # pdftotext, for the printing tests
+  pulseaudio pulseaudio-utils                 # a private sound server for the sound device tests
 )
 
 missing=()
