@@ -38,7 +38,7 @@ bool isPlayableWaveFile(const QString &path);
 
 struct SoundEffectOptions {
     bool needAudioOutput = true; // off: open a file even with no audio device (tests, benchmarks)
-    int loadLimit = 500;         // ms the decoder may take before the file counts as unplayable
+    int loadLimit = 5000;        // ms the loading may take before the file counts as unplayable (nothing waits for it)
     QStringList folders = cueFolders();
     int startLimit = 1000;       // ms a requested cue may take to start before the cues fall silent
     // Run on the cue thread just before each cue starts, possibly after the

@@ -196,6 +196,35 @@ private slots:
         QCOMPARE(m_gate->stalled.load(), 1); // nothing more was sent to the stuck thread
     }
 
+    // A file whose loading cannot even begin (the cue thread is stuck) is
+    // given up at the load bound: its cues never become ready.
+    void loadingIsBounded()
+    {
+        SoundEffectPlayer first(options(60000));
+        QVERIFY(first.open(QStringLiteral("KTXbutton.wav")));
+        bool ready = false;
+        first.watch([&](bool ok) { ready = ok; });
+        QTRY_VERIFY_WITH_TIMEOUT(ready, kPatience);
+        m_gate->stall = true;
+        QVERIFY(first.play());
+        QTRY_COMPARE_WITH_TIMEOUT(m_gate->stalled.load(), 1, kPatience);
+
+        SoundEffectOptions quick = options(60000);
+        quick.loadLimit = 100;
+        SoundEffectPlayer second(quick);
+        QVERIFY(second.open(QStringLiteral("KTXPage.wav"))); // the file itself is good
+        int reports = 0;
+        bool secondReady = true;
+        second.watch([&](bool ok) {
+            ++reports;
+            secondReady = ok;
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(reports, 1, kPatience);
+        QVERIFY(!secondReady);
+        QVERIFY(second.failed());
+        QVERIFY(!second.play());
+    }
+
     // The exit cue's wait is bounded even when the cue never starts.
     void exitCueWaitIsBounded()
     {
