@@ -11,7 +11,8 @@ namespace tablicznik {
 
 // The four sound cues shared by all windows. Any failure to open or play,
 // and any player that reports a failure of its own, silences every cue for
-// the rest of the run, without a message.
+// the rest of the run, without a message to the user (a player that fails
+// while the program runs notes it once on standard error).
 class SoundCues : public QObject {
     Q_OBJECT
 
