@@ -27,7 +27,7 @@ QByteArray readWhole(const QString &path)
 
 // The documents are written in Windows-1250; any byte above 0x7F outside an
 // escape is a letter of that code page.
-QString decodeDocument(const QByteArray &bytes)
+QString decodeDocument(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -35,10 +35,10 @@ QString decodeDocument(const QByteArray &bytes)
     return text;
 }
 
-ElementRecord readRecord(const QString &path, int expectedNumber)
+ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
 {
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(readWhole(path), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
         throw CatalogueError(path, QStringLiteral("to nie jest poprawny zapis JSON (błąd przy znaku %1)")
                                        .arg(parseError.offset));
@@ -86,6 +86,19 @@ QString heading(const QString &nazwa, const QString &symbol)
 
 } // namespace
 
+ElementRecord Catalogue::readElement(QByteArrayView record, QByteArrayView description, int expectedNumber,
+                                     const QString &recordName, const QString &descriptionName)
+{
+    ElementRecord element = readRecord(record, recordName, expectedNumber);
+    element.Opis = decodeDocument(description);
+    if (!element.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
+        throw CatalogueError(descriptionName, QStringLiteral("opis nie jest dokumentem RTF"));
+    if (element.Opis.size() > kDescriptionLimit)
+        throw CatalogueError(descriptionName, QStringLiteral("opis ma %1 znaków, więcej niż dozwolone %2")
+                                                  .arg(element.Opis.size()).arg(kDescriptionLimit));
+    return element;
+}
+
 Catalogue Catalogue::load(const QString &folder)
 {
     Catalogue catalogue;
@@ -96,18 +109,12 @@ Catalogue Catalogue::load(const QString &folder)
     for (int n = 1; n <= kCount; ++n) {
         const QString stem = folder + QStringLiteral("/%1").arg(n, 3, 10, QLatin1Char('0'));
         const QString jsonPath = stem + QStringLiteral(".json");
-        ElementRecord record = readRecord(jsonPath, n);
+        const QString rtfPath = stem + QStringLiteral(".rtf");
+        const QByteArray json = readWhole(jsonPath);
+        ElementRecord record = readElement(json, readWhole(rtfPath), n, jsonPath, rtfPath);
         if (names.contains(record.Nazwa))
             throw CatalogueError(jsonPath, QStringLiteral("nazwę „%1” nosi już inny pierwiastek").arg(record.Nazwa));
         names.insert(record.Nazwa);
-
-        const QString rtfPath = stem + QStringLiteral(".rtf");
-        record.Opis = decodeDocument(readWhole(rtfPath));
-        if (!record.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
-            throw CatalogueError(rtfPath, QStringLiteral("opis nie jest dokumentem RTF"));
-        if (record.Opis.size() > kDescriptionLimit)
-            throw CatalogueError(rtfPath, QStringLiteral("opis ma %1 znaków, więcej niż dozwolone %2")
-                                              .arg(record.Opis.size()).arg(kDescriptionLimit));
         catalogue.m_names << record.Nazwa;
         catalogue.m_elements.push_back(std::move(record));
     }

@@ -27,6 +27,12 @@ public:
     // program's own resources by default); throws CatalogueError.
     static Catalogue load(const QString &folder = QStringLiteral(":/catalogue"));
 
+    // One element from the bytes of its two files, the JSON record and the
+    // RTF description, checked as `load` checks them; the names are those
+    // the messages give. Throws CatalogueError.
+    static ElementRecord readElement(QByteArrayView record, QByteArrayView description, int expectedNumber,
+                                     const QString &recordName, const QString &descriptionName);
+
     // numer 1 ... 112
     const ElementRecord &element(int numer) const { return m_elements.at(numer - 1); }
     const ElementRecord &dummy() const { return m_dummy; }

@@ -2,7 +2,6 @@
 
 #include "controls/colours.h"
 
-#include <QFile>
 #include <QPainter>
 
 namespace tablicznik {
@@ -17,13 +16,7 @@ AnimationView::AnimationView(QWidget *parent) : QWidget(parent), m_timer(this)
 
 bool AnimationView::open(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setAnimation({});
-        m_error = QStringLiteral("nie można otworzyć %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    setAnimation(readAvi(file.readAll()));
+    setAnimation(readAviFile(fileName));
     if (!m_error.isEmpty())
         m_error = fileName + QStringLiteral(": ") + m_error;
     return m_error.isEmpty();

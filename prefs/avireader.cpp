@@ -1,5 +1,8 @@
 #include "avireader.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <cstring>
 #include <utility>
 
@@ -16,6 +19,24 @@ struct Fault {
 
 [[noreturn]] void fail(const QString &message) { throw Fault{message}; }
 
+quint32 le32(const char *at)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(at);
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+// The fault of a file's first twelve bytes (RIFF, its length, 'AVI ') in a
+// file of `fileSize` bytes; empty when they are right.
+QString headerFault(QByteArrayView head, qint64 fileSize)
+{
+    if (head.size() < 12 || std::memcmp(head.data(), "RIFF", 4) != 0 || std::memcmp(head.data() + 8, "AVI ", 4) != 0)
+        return QStringLiteral("to nie jest plik AVI (brak nagłówka RIFF 'AVI ')");
+    const qint64 declared = qint64(le32(head.data() + 4)) + 8;
+    if (declared > fileSize)
+        return QStringLiteral("plik urwany: nagłówek RIFF zapowiada %1 bajtów, a plik ma %2").arg(declared).arg(fileSize);
+    return {};
+}
+
 // A four-character code as the file spells it, or in hex when not printable.
 QString fourcc(QByteArrayView code)
 {
@@ -31,13 +52,9 @@ public:
 
     AviAnimation read()
     {
-        if (m_bytes.size() < 12 || !is(0, "RIFF") || !is(8, "AVI "))
-            fail(QStringLiteral("to nie jest plik AVI (brak nagłówka RIFF 'AVI ')"));
+        if (const QString fault = headerFault(m_bytes, m_bytes.size()); !fault.isEmpty())
+            fail(fault);
         const qint64 declared = qint64(u32(4)) + 8;
-        if (declared > m_bytes.size())
-            fail(QStringLiteral("plik urwany: nagłówek RIFF zapowiada %1 bajtów, a plik ma %2")
-                     .arg(declared)
-                     .arg(m_bytes.size()));
         walk(12, declared, 1, [this](QByteArrayView id, qint64 body, qint64 size, int depth) {
             if (id == "LIST")
                 topList(body, size, depth);
@@ -54,11 +71,7 @@ public:
     }
 
 private:
-    quint32 u32(qint64 at) const
-    {
-        const auto *p = reinterpret_cast<const unsigned char *>(m_bytes.data()) + at;
-        return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-    }
+    quint32 u32(qint64 at) const { return le32(m_bytes.data() + at); }
     quint16 u16(qint64 at) const
     {
         const auto *p = reinterpret_cast<const unsigned char *>(m_bytes.data()) + at;
@@ -256,6 +269,34 @@ AviAnimation readAvi(QByteArrayView bytes)
         failed.error = fault.message;
         return failed;
     }
+}
+
+AviAnimation readAviFile(const QString &fileName)
+{
+    const auto failed = [](const QString &message) {
+        AviAnimation animation;
+        animation.error = message;
+        return animation;
+    };
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return failed(QStringLiteral("nie ma takiego pliku"));
+    if (!info.isFile()) // a folder, a device or a pipe, which could block the reading for good
+        return failed(QStringLiteral("to nie jest zwykły plik"));
+    if (info.size() > kLargestAviFile)
+        return failed(QStringLiteral("plik ma %1 bajtów, a animacja najwyżej %2").arg(info.size()).arg(kLargestAviFile));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("nie można otworzyć pliku (%1)").arg(file.errorString()));
+    const QByteArray head = file.read(12);
+    if (const QString fault = headerFault(head, file.size()); !fault.isEmpty())
+        return failed(fault);
+    // Only the bytes the RIFF header counts belong to the animation.
+    const qint64 declared = qint64(le32(head.data() + 4)) + 8;
+    const QByteArray bytes = head + file.read(declared - head.size());
+    if (bytes.size() != declared)
+        return failed(QStringLiteral("nie można przeczytać pliku (%1)").arg(file.errorString()));
+    return readAvi(bytes);
 }
 
 } // namespace tablicznik

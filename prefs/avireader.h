@@ -27,4 +27,14 @@ struct AviAnimation {
 // is checked before it is used.
 AviAnimation readAvi(QByteArrayView bytes);
 
+// The largest animation file read: far above any small looping animation,
+// far below what would strain the memory of a school computer.
+inline constexpr qint64 kLargestAviFile = 32 * 1024 * 1024;
+
+// Reads an AVI file (also a resource, ":/..."). A file that is not a regular
+// file, is larger than kLargestAviFile, cannot be opened, or whose RIFF
+// header is wrong or promises more bytes than the file has is refused
+// before the rest of it is read; the error then says why, without the name.
+AviAnimation readAviFile(const QString &fileName);
+
 } // namespace tablicznik

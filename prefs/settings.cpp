@@ -78,30 +78,55 @@ bool mayWrite(const QString &fileName)
     return info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
 }
 
+// Where QSettings keeps the store, found without reading it: QSettings
+// reads its files whole as soon as it is made, so the store's own file is
+// looked up through a store of another name beside it, which does not exist.
+QString storeFileName()
+{
+    const QString application = QString::fromLatin1(settings::kApplication);
+    const QString neighbour = application + QStringLiteral(".location");
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, kOrganisation.toString(),
+                          neighbour);
+    QString fileName = probe.fileName();
+    const qsizetype at = fileName.lastIndexOf(neighbour);
+    return at < 0 ? QString() : fileName.replace(at, neighbour.size(), application);
+}
+
 // One opening of the store, with its failures reported once.
 class Store {
 public:
-    Store()
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation.toString(),
-                     QString::fromLatin1(settings::kApplication))
+    // The store holds five short values; a file far larger than that is
+    // not parsed (QSettings would read all of it into memory first).
+    static constexpr qint64 kLargestFile = 64 * 1024;
+
+    Store() : m_fileName(storeFileName())
     {
-        m_settings.setFallbacksEnabled(false); // the user's own store only
-        m_settings.setAtomicSyncRequired(true);
+        const QFileInfo file(m_fileName);
+        if (file.isFile() && file.size() > kLargestFile) {
+            m_readStatus = QSettings::FormatError;
+            m_oversize = file.size();
+            return;
+        }
+        m_settings.emplace(QSettings::NativeFormat, QSettings::UserScope, kOrganisation.toString(),
+                           QString::fromLatin1(settings::kApplication));
+        m_fileName = m_settings->fileName();
+        m_settings->setFallbacksEnabled(false); // the user's own store only
+        m_settings->setAtomicSyncRequired(true);
         // QSettings parses a file's sections when they are first read; all
         // of them are read here, so that a fault anywhere in the file shows
         // now and not only when the file is written.
-        m_settings.allKeys();
-        m_settings.beginGroup(QString::fromLatin1(settings::kGroup));
+        m_settings->allKeys();
+        m_settings->beginGroup(QString::fromLatin1(settings::kGroup));
         for (int i = 0; i < ValueCount; ++i)
-            m_stored[i] = integerValue(m_settings.value(QLatin1StringView(kValues[i].name)));
+            m_stored[i] = integerValue(m_settings->value(QLatin1StringView(kValues[i].name)));
         const QLatin1StringView nazwyIUPAC(settings::kNazwyIUPAC.name);
-        m_nazwyIUPACKept = m_settings.contains(nazwyIUPAC);
-        m_nazwyIUPAC = integerValue(m_settings.value(nazwyIUPAC)).value_or(settings::kNazwyIUPAC.defaultValue) != 0;
-        m_readStatus = m_settings.status();
+        m_nazwyIUPACKept = m_settings->contains(nazwyIUPAC);
+        m_nazwyIUPAC = integerValue(m_settings->value(nazwyIUPAC)).value_or(settings::kNazwyIUPAC.defaultValue) != 0;
+        m_readStatus = m_settings->status();
     }
 
     QSettings::Status readStatus() const { return m_readStatus; }
-    QString fileName() const { return m_settings.fileName(); }
+    QString fileName() const { return m_fileName; }
 
     // The stored values; a missing or non-integer one is empty.
     const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
@@ -113,15 +138,15 @@ public:
     {
         if (values.empty())
             return true;
-        if (!mayWrite(fileName())) {
+        if (!m_settings || !mayWrite(fileName())) {
             reportUnwritable(QSettings::AccessError);
             return false;
         }
         for (const Assignment &a : values)
-            m_settings.setValue(QLatin1StringView(a.name), a.value);
-        m_settings.sync();
-        if (m_settings.status() != QSettings::NoError) {
-            reportUnwritable(m_settings.status());
+            m_settings->setValue(QLatin1StringView(a.name), a.value);
+        m_settings->sync();
+        if (m_settings->status() != QSettings::NoError) {
+            reportUnwritable(m_settings->status());
             return false;
         }
         return true;
@@ -129,9 +154,11 @@ public:
 
     void reportUnreadable() const
     {
+        const QString reason = m_oversize ? QStringLiteral("plik ma %1 bajtów, to nie są ustawienia").arg(m_oversize)
+                                          : describe(m_readStatus);
         qWarning().noquote() << QStringLiteral("Tablicznik: nie można odczytać ustawień z %1 (%2); "
                                                "przyjęto ustawienia domyślne.")
-                                    .arg(fileName(), describe(m_readStatus));
+                                    .arg(fileName(), reason);
     }
 
     void reportUnwritable(QSettings::Status status)
@@ -143,11 +170,13 @@ public:
     }
 
 private:
-    QSettings m_settings;
+    QString m_fileName;
+    std::optional<QSettings> m_settings; // none when the file is not read
     std::array<std::optional<qint64>, ValueCount> m_stored;
     bool m_nazwyIUPAC = false;
     bool m_nazwyIUPACKept = false;
     QSettings::Status m_readStatus = QSettings::NoError;
+    qint64 m_oversize = 0;
     bool m_writeReported = false;
 };
 
@@ -202,6 +231,10 @@ bool ZapiszRejestr(const Preferences &flags)
         // run and has not changed, QSettings reuses what it parsed then,
         // reports no error and writes a clean file by itself.)
         const QString fileName = store->fileName();
+        if (!mayWrite(fileName)) { // a read-only file is left alone, garbage or not
+            store->reportUnwritable(QSettings::AccessError);
+            return false;
+        }
         store.reset();
         if (!QFile::remove(fileName)) {
             qWarning().noquote() << QStringLiteral("Tablicznik: nie można zastąpić nieczytelnego pliku ustawień %1.")

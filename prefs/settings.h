@@ -26,7 +26,9 @@ struct Preferences {
 // A store that cannot be read gives the defaults and is not written; one that
 // cannot be written leaves the flags as they are. Both are reported on
 // standard error, and a write never leaves a half-written file. A store whose
-// file is garbage is replaced by a clean one when the settings are stored.
+// file is garbage, or far too large to be settings (it is then not read at
+// all), is replaced by a clean one when the settings are stored; a read-only
+// file or a directory is never replaced.
 namespace settings {
 
 inline constexpr char kApplication[] = "Tablicznik";

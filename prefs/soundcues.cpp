@@ -17,10 +17,16 @@ void SoundCues::guarded(Request request)
 {
     try {
         if (!request())
-            m_soundsReady = false;
+            silence();
     } catch (const std::exception &) {
-        m_soundsReady = false;
+        silence();
     }
+}
+
+void SoundCues::silence()
+{
+    m_failed = true;
+    m_soundsReady = false;
 }
 
 void SoundCues::open()
@@ -34,9 +40,23 @@ void SoundCues::open()
             if (!m_players[i] || !m_players[i]->open(QString::fromLatin1(kFileNames[i])))
                 return false; // the players opened so far stay unused
         }
-        m_soundsReady = true;
+        // Each player says when it is ready, at once or from the event loop.
+        m_loading = int(m_players.size());
+        for (auto &player : m_players)
+            player->watch([this](bool ready) { playerReported(ready); });
         return true;
     });
+}
+
+void SoundCues::playerReported(bool ready)
+{
+    if (!ready) {
+        m_loading = 0;
+        silence();
+        return;
+    }
+    if (m_loading > 0 && --m_loading == 0 && !m_failed)
+        m_soundsReady = true;
 }
 
 void SoundCues::play(Cue cue, bool skipWhilePlaying)

@@ -21,6 +21,7 @@ PACKAGES=(
   dpkg-dev file                               # the Debian package: dpkg-shlibdeps, CPack's ELF test
   desktop-file-utils appstream lintian        # the installation tests' validators
   xvfb libx11-dev libxdamage-dev              # the start-up benchmark, bench/startup
+  pulseaudio pulseaudio-utils                 # a private sound server for the sound device tests
 )
 
 missing=()
