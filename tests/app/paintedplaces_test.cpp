@@ -1,4 +1,5 @@
 #include "support/testmain.h"
+#include "app/detailspages.h"
 #include "support/mainwindow.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "data/catalogue.h"
 #include "data/modernnames.h"
-#include "fieldlookup.h"
+#include "support/catalogue.h"
 #include "richtext/rtfreader.h"
 #include "support/testmain.h"
 

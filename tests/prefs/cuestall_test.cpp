@@ -249,6 +249,10 @@ private slots:
     }
 };
 
-TABLICZNIK_TEST_MAIN(SoundCuesLoadingTest)
-TABLICZNIK_TEST_MAIN(CueStallTest)
+// Two classes about the same player: the program runs both.
+int main(int argc, char **argv)
+{
+    const int loading = tablicznik::testing::runTestClass<SoundCuesLoadingTest>(argc, argv);
+    return tablicznik::testing::runTestClass<CueStallTest>(argc, argv) | loading;
+}
 #include "cuestall_test.moc"

@@ -405,6 +405,10 @@ private slots:
     }
 };
 
-TABLICZNIK_TEST_MAIN(HostileFilesTest)
-TABLICZNIK_TEST_MAIN(HostileSettingsTest)
+// The media files and the settings store: the program runs both classes.
+int main(int argc, char **argv)
+{
+    const int media = tablicznik::testing::runTestClass<HostileFilesTest>(argc, argv);
+    return tablicznik::testing::runTestClass<HostileSettingsTest>(argc, argv) | media;
+}
 #include "hostilefiles_test.moc"

@@ -161,7 +161,10 @@ private slots:
     {
         if (!QMediaDevices::audioOutputs().isEmpty())
             QSKIP("this machine has an audio output");
-        SoundCues cues(SoundEffectPlayer::factory({true, 500, {QStringLiteral(TABLICZNIK_SOUNDS_DIR)}}));
+        SoundEffectOptions options;
+        options.needAudioOutput = true;
+        options.folders = {QStringLiteral(TABLICZNIK_SOUNDS_DIR)};
+        SoundCues cues(SoundEffectPlayer::factory(options));
         cues.setPlaySounds(true);
         cues.open();
         QVERIFY(!cues.soundsReady());
