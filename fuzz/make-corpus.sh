@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # fuzz/make-corpus.sh: rebuilds the seed corpus of every fuzz target from the
-# program's real resources and the hand-written cases already committed, then
+# real resources and the hand-written cases already committed, then
 # keeps only the inputs that add coverage (libFuzzer's -merge=1).
 #   stringtofloat  every value text of the 112 catalogue records
 #   rtf            the 112 descriptions and every rich-text value

@@ -1,4 +1,5 @@
 #include "prefs/settings.h"
+#include "support/settingsfile.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -12,26 +13,10 @@
 #include <memory>
 
 using namespace tablicznik;
+using tablicznik::testing::storedGroup;
 
 namespace {
 
-// The values of the group "2.00" as the file holds them.
-QMap<QString, QString> storedGroup(const QString &fileName)
-{
-    QFile file(fileName);
-    QMap<QString, QString> values;
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    bool inGroup = false;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(u'['))
-            inGroup = line == QLatin1String("[2.00]");
-        else if (inGroup && line.contains(u'='))
-            values.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
-    }
-    return values;
-}
 
 const QByteArray kUsedStore = "[2.00]\nShowed=1\nPlaySounds=0\nShowTime=1\nShowAVI=0\nShowHelp=1\n";
 const QString kAbsent = QStringLiteral("<absent>");

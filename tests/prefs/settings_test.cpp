@@ -1,5 +1,6 @@
 #include "data/appinfo.h"
 #include "prefs/settings.h"
+#include "support/settingsfile.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -13,26 +14,10 @@
 #include <memory>
 
 using namespace tablicznik;
+using tablicznik::testing::storedGroup;
 
 namespace {
 
-// The group "2.00" as the file holds it, read without QSettings.
-QMap<QString, QString> storedGroup(const QString &fileName)
-{
-    QFile file(fileName);
-    QMap<QString, QString> values;
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    bool inGroup = false;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(u'['))
-            inGroup = line == QLatin1String("[2.00]");
-        else if (inGroup && line.contains(u'='))
-            values.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
-    }
-    return values;
-}
 
 QByteArray contentOf(const QString &fileName)
 {
