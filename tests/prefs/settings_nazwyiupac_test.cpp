@@ -17,7 +17,6 @@ using tablicznik::testing::storedGroup;
 
 namespace {
 
-
 const QByteArray kUsedStore = "[2.00]\nShowed=1\nPlaySounds=0\nShowTime=1\nShowAVI=0\nShowHelp=1\n";
 const QString kAbsent = QStringLiteral("<absent>");
 
