@@ -18,7 +18,6 @@ using tablicznik::testing::storedGroup;
 
 namespace {
 
-
 QByteArray contentOf(const QString &fileName)
 {
     QFile file(fileName);
