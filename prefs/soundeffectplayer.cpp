@@ -181,6 +181,12 @@ public:
                 return;
             }
             m_device = device.id();
+            // The server may still name a default it has just lost; a stream
+            // on it would never become ready.
+            if (!deviceAvailable()) {
+                fail(QStringLiteral("urządzenie dźwiękowe %1 zniknęło").arg(QString::fromUtf8(m_device)));
+                return;
+            }
         }
         m_effect = new QSoundEffect(device, this);
         connect(m_effect, &QSoundEffect::statusChanged, this, &CueVoice::statusChanged);
