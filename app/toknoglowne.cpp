@@ -9,6 +9,7 @@
 #include "optionsmenu.h"
 #include "pagecontrol.h"
 #include "pointertracking.h"
+#include "tablekeyboard.h"
 #include "prefs/animationview.h"
 #include "prefs/hintswitch.h"
 #include "prefs/soundcues.h"
@@ -89,6 +90,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     createElementButtons();
     createLegend();
     createCommandButtons();
+    createTableKeyboard();
     paintBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
@@ -225,7 +227,6 @@ void TOknoGlowne::createCommandButtons()
         button->setObjectName(QLatin1StringView(command.name));
         button->setGeometry(command.place);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
         const QPixmap picture(QLatin1StringView(command.picture));
         button->setIcon(picture);
@@ -236,7 +237,19 @@ void TOknoGlowne::createCommandButtons()
         connect(button, &QToolButton::clicked, this, command.click);
         if (command.passesMoves)
             m_movingCommands.push_back(button);
+        m_commands.push_back(button);
     }
+}
+
+// The keyboard reaches the table first, when the window appears, then by
+// Tab the help button, "Opcje", "Czyść", " Wyjdź" and the details pages.
+void TOknoGlowne::createTableKeyboard()
+{
+    m_keyboard = new TableKeyboard(*this, m_commands);
+    QWidget *previous = m_keyboard;
+    for (QAbstractButton *command : m_commands)
+        setTabOrder(std::exchange(previous, command), command);
+    m_keyboard->setFocus();
 }
 
 void TOknoGlowne::paintBackground()

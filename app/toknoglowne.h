@@ -35,6 +35,7 @@ class Legenda;
 class OptionsMenu;
 class PointerRouting;
 class SoundCues;
+class TableKeyboard;
 class TMySpeedButton;
 class TOknoGlowne;
 
@@ -121,6 +122,8 @@ public:
     AuxiliaryWindows &auxiliaryWindows() const { return *m_auxWindows; }
     OptionsMenu &optionsMenu() const { return *m_options; }
     DateClock &dateClock() const { return *m_dateClock; }
+    // The table as a keyboard target, with the keyboard cursor (tablekeyboard.h).
+    TableKeyboard &tableKeyboard() const { return *m_keyboard; }
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
@@ -180,6 +183,7 @@ private:
     void createElementButtons();
     void createLegend();
     void createCommandButtons();
+    void createTableKeyboard();
     void paintBackground();
     void connectPointerTracking();
     void startMedia();
@@ -207,6 +211,8 @@ private:
     QLabel *m_clockLabel = nullptr;
     std::vector<QWidget *> m_tableBackground; // group labels, the La and Ac places
     std::vector<QWidget *> m_movingCommands;  // the command buttons that pass pointer movement
+    std::vector<QAbstractButton *> m_commands; // help, "Opcje", "Czyść", " Wyjdź"
+    TableKeyboard *m_keyboard = nullptr;
 
     QString m_lastShownName;
     int m_hoveredNumber = 0;

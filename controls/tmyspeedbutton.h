@@ -73,6 +73,7 @@ class TMySpeedButton : public QAbstractButton {
     Q_PROPERTY(QString Opis READ getOpis CONSTANT)
     Q_PROPERTY(bool IsUp READ isUp)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(bool FocusMark READ focusMark WRITE setFocusMark)
 
 public:
     TMySpeedButton(const ElementRecord &record, QWidget *parent);
@@ -85,6 +86,11 @@ public:
     void setTextColor(const QColor &colour);
 
     QSize sizeHint() const override { return {33, 32}; }
+
+    // The keyboard cursor's mark: a dotted frame inside the edge, drawn in
+    // every state and unlike the raised edge of the pointer.
+    bool focusMark() const { return m_focusMark; }
+    void setFocusMark(bool on);
 
     // Pointer-enter and pointer-leave handling; the window calls the latter
     // for a button the pointer left without the toolkit noticing.
@@ -170,6 +176,7 @@ private:
     QColor m_textColor;
     bool m_isUp = false;
     bool m_hot = false; // the raised edge of an enabled button under the pointer
+    bool m_focusMark = false;
 };
 
 } // namespace tablicznik
