@@ -1,6 +1,7 @@
 #include "tablekeyboard.h"
 
 #include "app/toknoglowne.h"
+#include "controls/accessiblenames.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/catalogue.h"
 #include "data/tablelayout.h"
@@ -47,6 +48,7 @@ TableKeyboard::TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractBut
 {
     setObjectName(QStringLiteral("Tablica"));
     setAccessibleName(QStringLiteral("Układ okresowy"));
+    setAccessibleDescription(QStringLiteral("Układ okresowy"));
     // It lies beneath the buttons and is never hit by the pointer; it only
     // takes the keyboard.
     setGeometry(tableArea());
@@ -194,6 +196,8 @@ void TableKeyboard::placeCursor(int numer)
     if (numer == m_cursor)
         return;
     m_cursor = numer;
+    // A screen reader follows the focused table by its name.
+    setAccessibleName(spokenElementName(m_window.elementButton(numer)->record()));
     updateMark();
 }
 

@@ -1,5 +1,6 @@
 #include "toknoglowne.h"
 
+#include "controls/accessiblenames.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/magnetictype.h"
@@ -97,6 +98,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
     startMedia();
     connectAuxiliaryWindows();
+    nameControls(this);
 }
 
 // The children go first, the last made first, while the catalogue, the cues
@@ -232,6 +234,8 @@ void TOknoGlowne::createCommandButtons()
         button->setIcon(picture);
         button->setIconSize(picture.size());
         button->setText(QString::fromUtf8(command.caption));
+        if (button->text().isEmpty())
+            button->setAccessibleName(QStringLiteral("Pomoc")); // the picture-only help button
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
         button->setAttribute(Qt::WA_TranslucentBackground);
         connect(button, &QToolButton::clicked, this, command.click);

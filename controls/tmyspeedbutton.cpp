@@ -1,5 +1,6 @@
 #include "tmyspeedbutton.h"
 
+#include "accessiblenames.h"
 #include "colours.h"
 #include "data/tablelayout.h"
 
@@ -14,6 +15,8 @@ TMySpeedButton::TMySpeedButton(const ElementRecord &record, QWidget *parent)
     setObjectName(record.Numer ? QStringLiteral("MySpeedButton%1").arg(record.Numer) : record.Symbol);
     setText(record.Symbol);
     setToolTip(record.Nazwa);
+    if (record.Numer)
+        setAccessibleName(spokenElementName(record));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true); // moves must reach us, not the window beneath

@@ -165,8 +165,10 @@ void TFiszka::loadSelected()
     m_stepBox->setFocus();
     const QString name = m_list->currentText();
     const int numer = int(m_catalogue.elementNames().indexOf(name)) + 1;
-    if (numer > 0)
+    if (numer > 0) {
         m_view->load(m_catalogue.element(numer).Opis);
+        m_view->setAccessibleName(QStringLiteral("Opis: ") + name); // read as the element's document
+    }
     setWindowTitle(QStringLiteral("Fiszka - ") + name);
 }
 
