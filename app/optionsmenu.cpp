@@ -1,5 +1,6 @@
 #include "optionsmenu.h"
 
+#include "app/tableimage.h"
 #include "app/toknoglowne.h"
 #include "prefs/animationview.h"
 #include "windows/auxiliarywindows.h"
@@ -67,7 +68,8 @@ QString ExternalTools::textEditor()
 
 OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
     : QObject(&window), m_window(window), m_windows(windows),
-      m_start([](const QString &program) { QProcess::startDetached(program, {}); })
+      m_start([](const QString &program) { QProcess::startDetached(program, {}); }),
+      m_image(new TableImage(window, windows))
 {
     createActions();
     createMenu();
@@ -135,6 +137,9 @@ void OptionsMenu::createMenu()
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
+    item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
+    item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
+        ->setIcon(QIcon(QStringLiteral(":/pictures/drukuj.png")));
     m_menu->addSeparator();
     m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
@@ -207,6 +212,10 @@ void OptionsMenu::Oautorze1Click()
     m_window.PlayOver();
     m_windows.show(new TOautorzeForm(m_windows));
 }
+
+// Each starts with the over cue.
+void OptionsMenu::ZapiszObraz1Click() { m_image->save(); }
+void OptionsMenu::DrukujTablice1Click() { m_image->print(); }
 
 // The new state is the opposite of what the animation does now.
 void OptionsMenu::Wyczanimacj1Click()

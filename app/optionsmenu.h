@@ -12,6 +12,7 @@ class QMenu;
 namespace tablicznik {
 
 class AuxiliaryWindows;
+class TableImage;
 class TOknoGlowne;
 
 // The programs the menu's tools start: "calc.exe" and "notepad.exe" on
@@ -48,6 +49,9 @@ public:
 
     void setProgramStarter(ProgramStarter starter) { m_start = std::move(starter); }
 
+    // "Zapisz obraz tablicy..." and "Drukuj tablicę...".
+    TableImage &tableImage() const { return *m_image; }
+
     // Opens the menu with its top-left corner at a point of the screen.
     void popup(const QPoint &globalPos);
     void SpeedButton2Click(); // "Opcje": the click cue, then the menu at the pointer
@@ -68,6 +72,8 @@ private:
     void Wyczzegar1Click();
     void OProgramie1Click();
     void Oautorze1Click();
+    void ZapiszObraz1Click();
+    void DrukujTablice1Click();
 
     TOknoGlowne &m_window;
     AuxiliaryWindows &m_windows;
@@ -80,6 +86,7 @@ private:
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;
     QAction *m_clock = nullptr;
+    TableImage *m_image = nullptr;
 };
 
 } // namespace tablicznik
