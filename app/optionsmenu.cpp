@@ -2,7 +2,9 @@
 
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
+#include "controls/sharppictures.h"
 #include "prefs/animationview.h"
+#include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
@@ -11,6 +13,8 @@
 #include "windows/tstaleform.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QTimer>
 #include <QCursor>
 #include <QMenu>
 #include <QProcess>
@@ -20,7 +24,7 @@ namespace tablicznik {
 
 namespace {
 
-QIcon menuIcon(int index) { return QIcon(QStringLiteral(":/pictures/menu%1.png").arg(index)); }
+QIcon menuIcon(int index) { return sharpIcon(QStringLiteral(":/pictures/menu%1.png").arg(index)); }
 
 QString onOff(bool on, const char *feature)
 {
@@ -139,18 +143,44 @@ void OptionsMenu::createMenu()
     bound("Przedr1", m_przedrostki, 8);
     item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
     item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
-        ->setIcon(QIcon(QStringLiteral(":/pictures/drukuj.png")));
+        ->setIcon(sharpIcon(QStringLiteral(":/pictures/drukuj.png")));
     m_menu->addSeparator();
     m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
     m_hints = item(m_menu, "Wyczdymki1", QString(), 6, &OptionsMenu::Wyczdymki1Click);
     m_clock = item(m_menu, "Wyczzegar1", QString(), 0, &OptionsMenu::Wyczzegar1Click);
+    createZoomMenu();
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
     item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
     item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
     SetupPopupMenuPopup();
+}
+
+// "100 %" ... "300 %", the stored one checked.
+void OptionsMenu::createZoomMenu()
+{
+    m_zoom = m_menu->addMenu(QStringLiteral("Powiększenie"));
+    m_zoom->setObjectName(QStringLiteral("Powiekszenie1"));
+    m_zoom->menuAction()->setObjectName(QStringLiteral("Powiekszenie1"));
+    auto *choices = new QActionGroup(m_zoom);
+    choices->setExclusive(true);
+    for (int percent : settings::kScaleChoices) {
+        QAction *a = m_zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        a->setObjectName(QStringLiteral("Skala%1").arg(percent));
+        a->setCheckable(true);
+        choices->addAction(a);
+        connect(a, &QAction::triggered, this, [this, percent] { zoomChosen(percent); });
+    }
+}
+
+// The windows change once the menu has closed, so that the menu itself is
+// not resized while it goes.
+void OptionsMenu::zoomChosen(int percent)
+{
+    m_window.PlayOver();
+    QTimer::singleShot(0, &m_window, [this, percent] { m_window.setSkala(percent); });
 }
 
 void OptionsMenu::popup(const QPoint &globalPos) { m_menu->popup(globalPos); }
@@ -167,6 +197,8 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_clock->setText(onOff(m_window.ShowTime(), "zegar"));
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
+    for (QAction *choice : m_zoom->actions())
+        choice->setChecked(choice->objectName() == QStringLiteral("Skala%1").arg(m_window.Skala()));
 }
 
 void OptionsMenu::Kalkurator1Click()

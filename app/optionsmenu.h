@@ -46,6 +46,8 @@ public:
     QAction *PomocAction() const { return m_pomoc; }
     QAction *StaleAction() const { return m_stale; }
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
+    // "Powiększenie": the zoom choices, one checked.
+    QMenu *Powiekszenie1() const { return m_zoom; }
 
     void setProgramStarter(ProgramStarter starter) { m_start = std::move(starter); }
 
@@ -74,6 +76,8 @@ private:
     void Oautorze1Click();
     void ZapiszObraz1Click();
     void DrukujTablice1Click();
+    void createZoomMenu();
+    void zoomChosen(int percent);
 
     TOknoGlowne &m_window;
     AuxiliaryWindows &m_windows;
@@ -87,6 +91,7 @@ private:
     QAction *m_hints = nullptr;
     QAction *m_clock = nullptr;
     TableImage *m_image = nullptr;
+    QMenu *m_zoom = nullptr;
 };
 
 } // namespace tablicznik

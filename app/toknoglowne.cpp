@@ -2,10 +2,12 @@
 
 #include "controls/accessiblenames.h"
 #include "controls/colours.h"
+#include "controls/sharppictures.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/magnetictype.h"
 #include "data/tablelayout.h"
 #include "detailspages.h"
+#include "displayscale.h"
 #include "furniture.h"
 #include "optionsmenu.h"
 #include "pagecontrol.h"
@@ -96,6 +98,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
     connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
+    connect(&DisplayScale::instance(), &DisplayScale::changed, this, &TOknoGlowne::scaleChanged);
     startMedia();
     connectAuxiliaryWindows();
     nameControls(this);
@@ -157,12 +160,12 @@ void TOknoGlowne::createFurniture()
     version->setWordWrap(true);
     version->setToolTip(kVersionText);
 
-    auto *logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(16, 139, 70, 70);
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
-    logo->setToolTip(kVersionText);
-    logo->setAttribute(Qt::WA_TranslucentBackground);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("Image1"));
+    m_logo->setGeometry(16, 139, 70, 70);
+    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
+    m_logo->setToolTip(kVersionText);
+    m_logo->setAttribute(Qt::WA_TranslucentBackground);
 
     const QFont groupFont = pixelFont(QStringLiteral("MS Sans Serif"), 11, true);
     int index = 0;
@@ -230,9 +233,8 @@ void TOknoGlowne::createCommandButtons()
         button->setGeometry(command.place);
         button->setAutoRaise(true);
         button->setCursor(Qt::PointingHandCursor);
-        const QPixmap picture(QLatin1StringView(command.picture));
-        button->setIcon(picture);
-        button->setIconSize(picture.size());
+        button->setIcon(sharpIcon(QLatin1StringView(command.picture)));
+        button->setIconSize(QPixmap(QLatin1StringView(command.picture)).size());
         button->setText(QString::fromUtf8(command.caption));
         if (button->text().isEmpty())
             button->setAccessibleName(QStringLiteral("Pomoc")); // the picture-only help button
@@ -258,7 +260,11 @@ void TOknoGlowne::createTableKeyboard()
 
 void TOknoGlowne::paintBackground()
 {
-    m_background = QPixmap(size());
+    // At the device's resolution, so that the outlines stay one line and
+    // the paper's grain is enlarged pixel by pixel, not smoothed.
+    const qreal ratio = devicePixelRatioF();
+    m_background = QPixmap(size() * ratio);
+    m_background.setDevicePixelRatio(ratio);
     QPainter p(&m_background);
     const QPixmap tile(QStringLiteral(":/pictures/back.bmp"));
     if (tile.isNull())
@@ -327,12 +333,13 @@ void TOknoGlowne::SprawdzRejestr()
     else
         m_flags = Preferences::defaults();
     m_cues->setPlaySounds(m_flags.PlaySounds);
+    DisplayScale::instance().setPercent(m_flags.Skala); // before any window of the program shows
 }
 
 void TOknoGlowne::ZapiszRejestr()
 {
     if (m_services.settingsStore)
-        tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp});
+        tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp, m_flags.Skala});
 }
 
 bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
@@ -344,6 +351,21 @@ void TOknoGlowne::setClockVisible(bool visible)
     m_clockVisible = visible;
     m_dateLabel->setVisible(visible);
     m_clockLabel->setVisible(visible);
+}
+
+void TOknoGlowne::setSkala(int percent)
+{
+    if (!settings::isScaleChoice(percent))
+        return;
+    m_flags.Skala = percent;
+    DisplayScale::instance().setPercent(percent);
+}
+
+void TOknoGlowne::scaleChanged()
+{
+    paintBackground();
+    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
+    update();
 }
 
 void TOknoGlowne::setShowAVI(bool on)

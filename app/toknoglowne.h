@@ -73,6 +73,7 @@ class TOknoGlowne : public QWidget, public TableCanvas {
     Q_PROPERTY(bool ShowAVI READ ShowAVI WRITE setShowAVI)
     Q_PROPERTY(bool ShowHelp READ ShowHelp WRITE setShowHelp)
     Q_PROPERTY(bool SoundsReady READ SoundsReady)
+    Q_PROPERTY(int Skala READ Skala WRITE setSkala)
 
 public:
     static constexpr int kClientWidth = 625;
@@ -114,6 +115,10 @@ public:
     bool ShowHelp() const { return m_flags.ShowHelp; }
     void setShowHelp(bool on);
     bool SoundsReady() const;
+    // The zoom of every window in per cent, one of 100, 125, 150, 200, 250
+    // and 300 (app/displayscale.h); another value is ignored.
+    int Skala() const { return m_flags.Skala; }
+    void setSkala(int percent);
 
     AnimationView *Animate1() const { return m_animation; }
 
@@ -185,6 +190,7 @@ private:
     void createCommandButtons();
     void createTableKeyboard();
     void paintBackground();
+    void scaleChanged(); // the pictures drawn again for the new device pixel ratio
     void connectPointerTracking();
     void startMedia();
     void PageControl1Change();
@@ -199,7 +205,8 @@ private:
 
     std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
     TMySpeedButton *m_dummyButton = nullptr;
-    QPixmap m_background; // the tiles and both outlines, drawn once
+    QPixmap m_background; // the tiles and both outlines, drawn once for each scale
+    QLabel *m_logo = nullptr;
 
     QFrame *m_panel = nullptr;
     DetailsPages *m_details = nullptr;

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -87,6 +88,7 @@ public:
         m_settings.beginGroup(QString::fromLatin1(settings::kGroup));
         for (int i = 0; i < ValueCount; ++i)
             m_stored[i] = integerValue(m_settings.value(QLatin1StringView(kValues[i].name)));
+        m_scale = integerValue(m_settings.value(QLatin1StringView(settings::kScaleName)));
         m_readStatus = m_settings.status();
     }
 
@@ -95,6 +97,7 @@ public:
 
     // The stored values; a missing or non-integer one is empty.
     const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
+    const std::optional<qint64> &storedScale() const { return m_scale; }
 
     // Writes the values in their order and makes them durable.
     bool write(const std::vector<Assignment> &values)
@@ -133,6 +136,7 @@ public:
 private:
     QSettings m_settings;
     std::array<std::optional<qint64>, ValueCount> m_stored;
+    std::optional<qint64> m_scale;
     QSettings::Status m_readStatus = QSettings::NoError;
     bool m_writeReported = false;
 };
@@ -142,6 +146,11 @@ private:
 namespace settings {
 
 QString location() { return Store().fileName(); }
+
+bool isScaleChoice(qint64 percent)
+{
+    return std::find(std::begin(kScaleChoices), std::end(kScaleChoices), percent) != std::end(kScaleChoices);
+}
 
 } // namespace settings
 
@@ -168,6 +177,8 @@ bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWi
     flags.ShowTime = isSet(ShowTime);
     flags.ShowAVI = isSet(ShowAVI);
     flags.ShowHelp = isSet(ShowHelp);
+    const std::optional<qint64> scale = store.storedScale();
+    flags.Skala = scale && settings::isScaleChoice(*scale) ? int(*scale) : settings::kDefaultScale;
 
     if (!isSet(Showed)) {
         if (showAboutWindow)
@@ -207,6 +218,9 @@ bool ZapiszRejestr(const Preferences &flags)
     values.push_back({kValues[ShowTime].name, flags.ShowTime ? 1 : 0});
     values.push_back({kValues[ShowAVI].name, flags.ShowAVI ? 1 : 0});
     values.push_back({kValues[ShowHelp].name, flags.ShowHelp ? 1 : 0});
+    if (flags.Skala != settings::kDefaultScale || store->storedScale())
+        values.push_back({settings::kScaleName,
+                          settings::isScaleChoice(flags.Skala) ? flags.Skala : settings::kDefaultScale});
     return store->write(values);
 }
 

@@ -10,6 +10,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 PACKAGES=(
   cmake ninja-build g++                       # the build
   qt6-base-dev qt6-multimedia-dev             # widgets, printing, tests, sound
+  qt6-base-private-dev                        # the zoom of windows that exist
   libjpeg62-turbo                             # Qt's JPEG reader
   fonts-liberation2 fonts-dejavu-core         # Arial and Times New Roman metrics
   clang libclang-rt-14-dev                    # the fuzz targets

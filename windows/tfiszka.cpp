@@ -1,6 +1,7 @@
 #include "tfiszka.h"
 
 #include "auxiliarywindows.h"
+#include "controls/sharppictures.h"
 #include "data/catalogue.h"
 #include "prefs/soundcues.h"
 #include "richtext/printdocument.h"
@@ -24,7 +25,7 @@ namespace {
 QPushButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
                            const QRect &place)
 {
-    auto *button = new QPushButton(QIcon(QLatin1StringView(picture)), caption, parent);
+    auto *button = new QPushButton(sharpIcon(QLatin1StringView(picture)), caption, parent);
     button->setObjectName(QLatin1StringView(name));
     button->setGeometry(place);
     button->setAutoDefault(false);

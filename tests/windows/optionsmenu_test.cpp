@@ -119,6 +119,7 @@ private slots:
             {"Wyczd1", "Wyłącz dźwięki", true},
             {"Wyczdymki1", "Wyłącz dymki", true},
             {"Wyczzegar1", "Wyłącz zegar", true},
+            {"Powiekszenie1", "Powiększenie", false},
             {nullptr, nullptr, false},
             {"Pomocy1", "Pomoc ...", true},
             {nullptr, nullptr, false},
