@@ -73,6 +73,9 @@ QString TableImage::writePng(const QImage &image, const QString &fileName)
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Brak prawa zapisu w folderze %1.").arg(QDir::toNativeSeparators(folder.filePath()));
     QImageWriter writer(&file, "png");
+    // Light compression: the file is written in a fraction of the default's
+    // time and is hardly larger, the picture being mostly flat colour.
+    writer.setQuality(80);
     if (!writer.write(image)) {
         file.cancelWriting();
         return QStringLiteral("Błąd zapisu; być może na dysku brak miejsca.");
