@@ -30,7 +30,10 @@ const QStringList TPomocForm::kLines = {
     QStringLiteral("        koloruje pierwiastki według tej właściwości,"),
     QStringLiteral("     - przycisk OPCJE daje POMOC, KALKULATOR, NOTATNIK,"),
     QStringLiteral("        STAŁE FIZYCZNE, PRZEDROSTKI oraz informacje"),
-    QStringLiteral("        O PROGRAMIE i O AUTORZE."),
+    QStringLiteral("        O PROGRAMIE i O AUTORZE,"),
+    QStringLiteral("     - klawisze: strzałki, Home, End i litery wskazują"),
+    QStringLiteral("        pierwiastek, Enter - opis, spacja - blokada, Esc - CZYŚĆ,"),
+    QStringLiteral("        Tab - przyciski; F1 pomoc, Ctrl+S stałe, Ctrl+P przedrostki."),
     QString(),
 };
 
