@@ -2,6 +2,7 @@
 
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
+#include "controls/tmyspeedbutton.h"
 #include "richtext/printdocument.h"
 #include "windows/auxiliarywindows.h"
 
@@ -37,7 +38,16 @@ QImage TableImage::render(qreal scale, bool withCaption) const
     QImage image(logical * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(colour(clSilver));
+    // The keyboard cursor's mark is no part of the table on paper.
+    TMySpeedButton *marked = nullptr;
+    for (int numer = 1; numer <= Catalogue::kCount && !marked; ++numer)
+        if (m_window.elementButton(numer)->focusMark())
+            marked = m_window.elementButton(numer);
+    if (marked)
+        marked->setFocusMark(false);
     m_window.render(&image, QPoint(0, band), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    if (marked)
+        marked->setFocusMark(true);
     if (withCaption) {
         QPainter p(&image);
         const QRect strip(0, 0, logical.width(), band);

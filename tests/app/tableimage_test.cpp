@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace tablicznik;
@@ -129,6 +131,15 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("tablica.png")});
     }
 
+    // The keyboard cursor's mark is left out of the picture, and stays on the table.
+    void pictureLeavesOutTheFocusMark()
+    {
+        const QImage plain = image().picture();
+        f.element(30)->setFocusMark(true);
+        QCOMPARE(image().picture(), plain);
+        QVERIFY(f.element(30)->focusMark());
+    }
+
     void cancelledSaveDoesNothing()
     {
         m_answer.clear();
@@ -205,6 +216,14 @@ private slots:
         QCOMPARE(asked[0]->pageLayout().orientation(), QPageLayout::Landscape);
         const QByteArray pdf = contents(output);
         QVERIFY(pdf.startsWith("%PDF"));
+        // The caption stands on the page as its title (read back where
+        // poppler's pdftotext is installed, as the set-up script does).
+        if (const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext")); !reader.isEmpty()) {
+            QProcess text;
+            text.start(reader, {output, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(10000));
+            QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("Tablicznik - Tlen")));
+        }
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
         QCOMPARE(m_warnings, QStringList());
 
