@@ -146,7 +146,9 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
     TMySpeedButton *button = m_cursor ? m_window.elementButton(m_cursor) : nullptr;
     const bool live = button && button->isEnabled();
     if (isTableMove(key)) {
-        moveCursor(m_cursor ? neighbour(m_cursor, key) : 1);
+        // At an edge nothing happens, not even pointing again.
+        if (const int target = m_cursor ? neighbour(m_cursor, key) : 1; target != m_cursor)
+            moveCursor(target);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (live)
             m_window.MySpeedButton1Click(button);

@@ -119,6 +119,10 @@ private slots:
         key(Qt::Key_Right); // the edge: nothing happens
         QCOMPARE(cursor(), 2);
         QCOMPARE(f.log.played, QStringList{kOverCue});
+        f.moveTo(WindowFixture::background()); // not even pointing at helium again
+        key(Qt::Key_Right);
+        QCOMPARE(f.hovered(), 0);
+        QCOMPARE(f.state("LastShownName").toString(), QString());
 
         key(Qt::Key_Down);
         key(Qt::Key_Home);
