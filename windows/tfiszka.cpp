@@ -4,6 +4,7 @@
 #include "controls/sharppictures.h"
 #include "data/catalogue.h"
 #include "prefs/soundcues.h"
+#include "richtext/documentaccessible.h"
 #include "richtext/printdocument.h"
 #include "richtext/richtextview.h"
 #include "windowlook.h"
@@ -51,6 +52,8 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     m_view = new RichTextView(this);
     m_view->setObjectName(QStringLiteral("RichEdit1"));
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_view->setProperty("accessibleDocument", true); // a screen reader reads it as a document
+    DocumentAccessible::install();
     m_view->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
 }
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QSet>
 
@@ -134,6 +135,7 @@ private slots:
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(view);
         QVERIFY(face);
         QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Opis: Żelazo"));
+        QCOMPARE(face->role(), QAccessible::Document);
         QVERIFY(face->state().readOnly);
         QAccessibleTextInterface *text = face->textInterface();
         QVERIFY(text);
@@ -141,6 +143,20 @@ private slots:
         QCOMPARE(whole, view->toPlainText());
         QVERIFY(whole.size() > 1000);
         QVERIFY(whole.contains(QStringLiteral("żelaz")));
+        // Walked by lines and words from the caret, as a reader does.
+        int start = -1, end = -1;
+        const QString firstWord = text->textAtOffset(0, QAccessible::WordBoundary, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(firstWord.trimmed(), whole.section(QRegularExpression(QStringLiteral("\\W"), QRegularExpression::UseUnicodePropertiesOption), 0, 0, QString::SectionSkipEmpty));
+        const QString firstLine = text->textAtOffset(0, QAccessible::LineBoundary, &start, &end);
+        QVERIFY(!firstLine.isEmpty());
+        QVERIFY(whole.startsWith(firstLine.trimmed()));
+        text->setSelection(0, 2, 9);
+        QCOMPARE(text->selectionCount(), 1);
+        QCOMPARE(view->textCursor().selectedText(), whole.mid(2, 7));
+        QVERIFY(text->characterRect(0).isValid());
+        const QRect third = text->characterRect(3);
+        QCOMPARE(text->offsetAtPoint(third.topLeft() + QPoint(1, third.height() / 2)), 3);
 
         card->findChild<QAbstractButton *>(QStringLiteral("BitBtn2"))->click(); // "Następny"
         QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Opis: Kobalt"));
