@@ -1,8 +1,10 @@
 #include "optionsmenu.h"
 
+#include "app/tableimage.h"
 #include "app/toknoglowne.h"
-#include "controls/picture.h"
+#include "controls/sharppictures.h"
 #include "prefs/animationview.h"
+#include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
@@ -11,6 +13,8 @@
 #include "windows/tstaleform.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QTimer>
 #include <QCursor>
 #include <QMenu>
 #include <QProcess>
@@ -20,7 +24,7 @@ namespace tablicznik {
 
 namespace {
 
-QIcon menuIcon(int index) { return QIcon(loadPicture(QStringLiteral(":/pictures/menu%1.png").arg(index))); }
+QIcon menuIcon(int index) { return sharpIcon(QStringLiteral(":/pictures/menu%1.png").arg(index)); }
 
 QString onOff(bool on, const char *feature)
 {
@@ -68,7 +72,8 @@ QString ExternalTools::textEditor()
 
 OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
     : QObject(&window), m_window(window), m_windows(windows),
-      m_start([](const QString &program) { QProcess::startDetached(program, {}); })
+      m_start([](const QString &program) { QProcess::startDetached(program, {}); }),
+      m_image(new TableImage(window, windows))
 {
     createActions();
     createMenu();
@@ -136,6 +141,9 @@ void OptionsMenu::createMenu()
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
+    item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
+    item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
+        ->setIcon(sharpIcon(QStringLiteral(":/pictures/drukuj.png")));
     m_menu->addSeparator();
     m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
@@ -145,12 +153,41 @@ void OptionsMenu::createMenu()
     m_names = item(m_menu, "NazwyIUPAC1", QStringLiteral("Nazwy współczesne (IUPAC)"), -1,
                    &OptionsMenu::NazwyIUPAC1Click);
     m_names->setCheckable(true);
+    createZoomMenu();
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
     item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
     item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
     SetupPopupMenuPopup();
+}
+
+// "100 %" ... "300 %", the stored one checked.
+void OptionsMenu::createZoomMenu()
+{
+    m_zoom = m_menu->addMenu(QStringLiteral("Powiększenie"));
+    m_zoom->setObjectName(QStringLiteral("Powiekszenie1"));
+    m_zoom->menuAction()->setObjectName(QStringLiteral("Powiekszenie1"));
+    auto *choices = new QActionGroup(m_zoom);
+    choices->setExclusive(true);
+    for (int percent : settings::kScaleChoices) {
+        QAction *a = m_zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        a->setObjectName(QStringLiteral("Skala%1").arg(percent));
+        a->setCheckable(true);
+        choices->addAction(a);
+        connect(a, &QAction::triggered, this, [this, percent] { zoomChosen(percent); });
+    }
+}
+
+// The windows change once the menu has closed, so that the menu itself is
+// not resized while it goes.
+void OptionsMenu::zoomChosen(int percent)
+{
+    m_window.PlayOver();
+    QTimer::singleShot(0, &m_window, [this, percent] {
+        m_window.setSkala(percent);
+        m_window.ZapiszRejestr();
+    });
 }
 
 void OptionsMenu::popup(const QPoint &globalPos) { m_menu->popup(globalPos); }
@@ -168,6 +205,8 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
     m_names->setChecked(m_window.NazwyIUPAC());
+    for (QAction *choice : m_zoom->actions())
+        choice->setChecked(choice->objectName() == QStringLiteral("Skala%1").arg(m_window.Skala()));
 }
 
 void OptionsMenu::Kalkurator1Click()
@@ -213,6 +252,10 @@ void OptionsMenu::Oautorze1Click()
     m_window.PlayOver();
     m_windows.show(new TOautorzeForm(m_windows));
 }
+
+// Each starts with the over cue.
+void OptionsMenu::ZapiszObraz1Click() { m_image->save(); }
+void OptionsMenu::DrukujTablice1Click() { m_image->print(); }
 
 // Each toggle stores the preferences at once, so that a logout that kills
 // the program or a power cut loses no choice.

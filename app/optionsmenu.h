@@ -12,6 +12,7 @@ class QMenu;
 namespace tablicznik {
 
 class AuxiliaryWindows;
+class TableImage;
 class TOknoGlowne;
 
 // The programs the menu's tools start: "calc.exe" and "notepad.exe" on
@@ -45,8 +46,13 @@ public:
     QAction *PomocAction() const { return m_pomoc; }
     QAction *StaleAction() const { return m_stale; }
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
+    // "Powiększenie": the zoom choices, one checked.
+    QMenu *Powiekszenie1() const { return m_zoom; }
 
     void setProgramStarter(ProgramStarter starter) { m_start = std::move(starter); }
+
+    // "Zapisz obraz tablicy..." and "Drukuj tablicę...".
+    TableImage &tableImage() const { return *m_image; }
 
     // Opens the menu with its top-left corner at a point of the screen.
     void popup(const QPoint &globalPos);
@@ -69,6 +75,10 @@ private:
     void NazwyIUPAC1Click();
     void OProgramie1Click();
     void Oautorze1Click();
+    void ZapiszObraz1Click();
+    void DrukujTablice1Click();
+    void createZoomMenu();
+    void zoomChosen(int percent);
 
     TOknoGlowne &m_window;
     AuxiliaryWindows &m_windows;
@@ -82,6 +92,8 @@ private:
     QAction *m_hints = nullptr;
     QAction *m_clock = nullptr;
     QAction *m_names = nullptr;
+    TableImage *m_image = nullptr;
+    QMenu *m_zoom = nullptr;
 };
 
 } // namespace tablicznik

@@ -19,6 +19,8 @@ int TPageControl::addPage(QWidget *page, const QString &caption)
 {
     m_tabs.push_back({caption, {}});
     m_stack->addWidget(page);
+    if (page->accessibleName().isEmpty())
+        page->setAccessibleName(caption);
     layoutTabs();
     if (m_current < 0)
         setCurrentIndex(0);
@@ -53,6 +55,7 @@ void TPageControl::setCurrentIndex(int index)
         return;
     m_current = index;
     m_stack->setCurrentIndex(index);
+    setAccessibleName(tabText(index)); // spoken as the page it shows
     update();
     emit currentChanged(index);
 }

@@ -1,11 +1,14 @@
 #include "toknoglowne.h"
 
+#include "controls/accessiblenames.h"
 #include "controls/colours.h"
 #include "controls/picture.h"
+#include "controls/sharppictures.h"
 #include "controls/tmyspeedbutton.h"
 #include "data/magnetictype.h"
 #include "data/tablelayout.h"
 #include "detailspages.h"
+#include "displayscale.h"
 #include "furniture.h"
 #include "optionsmenu.h"
 #include "pagecontrol.h"
@@ -14,6 +17,7 @@
 #include "prefs/hintswitch.h"
 #include "prefs/soundcues.h"
 #include "prefs/soundeffectplayer.h"
+#include "tablekeyboard.h"
 #include "views/legend.h"
 #include "views/propertyviews.h"
 #include "windows/auxiliarywindows.h"
@@ -91,12 +95,15 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     createElementButtons();
     createLegend();
     createCommandButtons();
+    createTableKeyboard();
     loadBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
     connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
+    connect(&DisplayScale::instance(), &DisplayScale::changed, this, &TOknoGlowne::scaleChanged);
     startMedia();
     connectAuxiliaryWindows();
+    nameControls(this);
 }
 
 // The children go first, the last made first, while the catalogue, the cues
@@ -159,12 +166,12 @@ void TOknoGlowne::createFurniture()
     version->setWordWrap(true);
     version->setToolTip(kVersionText);
 
-    auto *logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(16, 139, 70, 70);
-    logo->setPixmap(loadPicture(QStringLiteral(":/pictures/logo.png")));
-    logo->setToolTip(kVersionText);
-    logo->setAttribute(Qt::WA_TranslucentBackground);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("Image1"));
+    m_logo->setGeometry(16, 139, 70, 70);
+    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
+    m_logo->setToolTip(kVersionText);
+    m_logo->setAttribute(Qt::WA_TranslucentBackground);
 
     const QFont groupFont = pixelFont(QStringLiteral("MS Sans Serif"), 11, true);
     int index = 0;
@@ -231,18 +238,30 @@ void TOknoGlowne::createCommandButtons()
         button->setObjectName(QLatin1StringView(command.name));
         button->setGeometry(command.place);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        const QPixmap picture = loadPicture(QLatin1StringView(command.picture));
-        button->setIcon(picture);
-        button->setIconSize(picture.size());
+        button->setIcon(sharpIcon(QLatin1StringView(command.picture)));
+        button->setIconSize(loadPicture(QLatin1StringView(command.picture)).size());
         button->setText(QString::fromUtf8(command.caption));
+        if (button->text().isEmpty())
+            button->setAccessibleName(QStringLiteral("Pomoc")); // the picture-only help button
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
         button->setAttribute(Qt::WA_TranslucentBackground);
         connect(button, &QToolButton::clicked, this, command.click);
         if (command.passesMoves)
             m_movingCommands.push_back(button);
+        m_commands.push_back(button);
     }
+}
+
+// The keyboard reaches the table first, when the window appears, then by
+// Tab the help button, "Opcje", "Czyść", " Wyjdź" and the details pages.
+void TOknoGlowne::createTableKeyboard()
+{
+    m_keyboard = new TableKeyboard(*this, m_commands);
+    QWidget *previous = m_keyboard;
+    for (QAbstractButton *command : m_commands)
+        setTabOrder(std::exchange(previous, command), command);
+    m_keyboard->setFocus();
 }
 
 void TOknoGlowne::loadBackground()
@@ -321,13 +340,14 @@ void TOknoGlowne::SprawdzRejestr()
     else
         m_flags = Preferences::defaults();
     m_cues->setPlaySounds(m_flags.PlaySounds);
+    DisplayScale::instance().setPercent(m_flags.Skala); // before any window of the program shows
 }
 
 void TOknoGlowne::ZapiszRejestr()
 {
     if (m_services.settingsStore)
-        tablicznik::ZapiszRejestr(
-            {PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp, m_flags.NazwyIUPAC});
+        tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp,
+                                   m_flags.NazwyIUPAC, m_flags.Skala});
 }
 
 bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
@@ -339,6 +359,20 @@ void TOknoGlowne::setClockVisible(bool visible)
     m_clockVisible = visible;
     m_dateLabel->setVisible(visible);
     m_clockLabel->setVisible(visible);
+}
+
+void TOknoGlowne::setSkala(int percent)
+{
+    if (!settings::isScaleChoice(percent))
+        return;
+    m_flags.Skala = percent;
+    DisplayScale::instance().setPercent(percent);
+}
+
+void TOknoGlowne::scaleChanged()
+{
+    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
+    update();
 }
 
 void TOknoGlowne::setShowAVI(bool on)

@@ -35,6 +35,7 @@ class Legenda;
 class OptionsMenu;
 class PointerRouting;
 class SoundCues;
+class TableKeyboard;
 class TMySpeedButton;
 class TOknoGlowne;
 
@@ -73,6 +74,7 @@ class TOknoGlowne : public QWidget, public TableCanvas {
     Q_PROPERTY(bool ShowHelp READ ShowHelp WRITE setShowHelp)
     Q_PROPERTY(bool NazwyIUPAC READ NazwyIUPAC WRITE setNazwyIUPAC)
     Q_PROPERTY(bool SoundsReady READ SoundsReady)
+    Q_PROPERTY(int Skala READ Skala WRITE setSkala)
 
 public:
     static constexpr int kClientWidth = 625;
@@ -120,6 +122,10 @@ public:
     bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
     void setNazwyIUPAC(bool on);
     bool SoundsReady() const;
+    // The zoom of every window in per cent, one of 100, 125, 150, 200, 250
+    // and 300 (app/displayscale.h); another value is ignored.
+    int Skala() const { return m_flags.Skala; }
+    void setSkala(int percent);
 
     AnimationView *Animate1() const { return m_animation; }
 
@@ -127,6 +133,9 @@ public:
     // options menu that opens most of them (app/optionsmenu.h).
     AuxiliaryWindows &auxiliaryWindows() const { return *m_auxWindows; }
     OptionsMenu &optionsMenu() const { return *m_options; }
+    DateClock &dateClock() const { return *m_dateClock; }
+    // The table as a keyboard target, with the keyboard cursor (tablekeyboard.h).
+    TableKeyboard &tableKeyboard() const { return *m_keyboard; }
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
@@ -189,8 +198,10 @@ private:
     void createElementButtons();
     void createLegend();
     void createCommandButtons();
+    void createTableKeyboard();
     void loadBackground();
     void FormPaint(QPainter &painter);
+    void scaleChanged(); // the pictures made again for the new device pixel ratio
     void connectPointerTracking();
     void startMedia();
     void showIdentity(const ElementRecord &element);
@@ -207,6 +218,7 @@ private:
     std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
     TMySpeedButton *m_dummyButton = nullptr;
     QPixmap m_backTile; // "BACK", drawn twelve times beneath the controls
+    QLabel *m_logo = nullptr;
 
     QFrame *m_panel = nullptr;
     DetailsPages *m_details = nullptr;
@@ -218,6 +230,8 @@ private:
     QLabel *m_clockLabel = nullptr;
     std::vector<QWidget *> m_tableBackground; // group labels, the La and Ac places
     std::vector<QWidget *> m_movingCommands;  // the command buttons that pass pointer movement
+    std::vector<QAbstractButton *> m_commands; // help, "Opcje", "Czyść", " Wyjdź"
+    TableKeyboard *m_keyboard = nullptr;
 
     QString m_lastShownName;
     int m_hoveredNumber = 0;

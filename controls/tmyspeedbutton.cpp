@@ -1,5 +1,6 @@
 #include "tmyspeedbutton.h"
 
+#include "accessiblenames.h"
 #include "colours.h"
 #include "data/tablelayout.h"
 
@@ -24,6 +25,8 @@ void TMySpeedButton::showNames()
 {
     setText(m_record->Symbol);
     setToolTip(m_record->Nazwa);
+    if (m_record->Numer)
+        setAccessibleName(spokenElementName(*m_record));
 }
 
 void TMySpeedButton::setTextColor(const QColor &c)
@@ -31,6 +34,14 @@ void TMySpeedButton::setTextColor(const QColor &c)
     if (c == m_textColor)
         return;
     m_textColor = c;
+    update();
+}
+
+void TMySpeedButton::setFocusMark(bool on)
+{
+    if (on == m_focusMark)
+        return;
+    m_focusMark = on;
     update();
 }
 
@@ -171,6 +182,16 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 0));
     const QPoint corner[] = {{1, h / 3}, {1, h - 4}, {4, h - 1}, {w - 4, h - 1}, {w - 1, h - 3}};
     p.drawPolyline(corner, 5);
+
+    if (m_focusMark) {
+        // Two pixels wide and dashed, in the selection colour, inside the
+        // edge: it stays clear of the raised and sunken edges and of the
+        // corner line, and reads on a projector.
+        QPen mark(colour(SystemColour::Highlight), 2, Qt::DotLine);
+        p.setPen(mark);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(3, 3, w - 6, h - 7));
+    }
 }
 
 } // namespace tablicznik

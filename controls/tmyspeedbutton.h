@@ -73,6 +73,7 @@ class TMySpeedButton : public QAbstractButton {
     Q_PROPERTY(QString Opis READ getOpis) // follows the naming of 104 ... 112
     Q_PROPERTY(bool IsUp READ isUp)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(bool FocusMark READ focusMark WRITE setFocusMark)
 
 public:
     TMySpeedButton(const ElementRecord &record, QWidget *parent);
@@ -96,6 +97,11 @@ public:
     // together or a pixel smaller where the symbol would reach the corner line.
     QFont symbolFont() const;
     static constexpr int kMostTightening = 2; // pixels between letters
+
+    // The keyboard cursor's mark: a dotted frame inside the edge, drawn in
+    // every state and unlike the raised edge of the pointer.
+    bool focusMark() const { return m_focusMark; }
+    void setFocusMark(bool on);
 
     // Pointer-enter and pointer-leave handling; the window calls the latter
     // for a button the pointer left without the toolkit noticing.
@@ -184,6 +190,7 @@ private:
     QColor m_textColor;
     bool m_isUp = false;
     bool m_hot = false; // the raised edge of an enabled button under the pointer
+    bool m_focusMark = false;
 };
 
 } // namespace tablicznik

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -123,6 +124,9 @@ public:
         m_nazwyIUPACKept = m_settings->contains(nazwyIUPAC);
         m_nazwyIUPAC = integerValue(m_settings->value(nazwyIUPAC)).value_or(settings::kNazwyIUPAC.defaultValue) != 0;
         m_readStatus = m_settings->status();
+        const QLatin1StringView scale(settings::kScaleName);
+        m_scaleKept = m_settings->contains(scale);
+        m_scale = integerValue(m_settings->value(scale));
     }
 
     QSettings::Status readStatus() const { return m_readStatus; }
@@ -132,6 +136,8 @@ public:
     const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
     bool nazwyIUPAC() const { return m_nazwyIUPAC; }
     bool nazwyIUPACKept() const { return m_nazwyIUPACKept; } // in the store, in any form
+    const std::optional<qint64> &storedScale() const { return m_scale; }
+    bool scaleKept() const { return m_scaleKept; } // in the store, in any form
 
     // Writes the values in their order and makes them durable.
     bool write(const std::vector<Assignment> &values)
@@ -175,6 +181,8 @@ private:
     std::array<std::optional<qint64>, ValueCount> m_stored;
     bool m_nazwyIUPAC = false;
     bool m_nazwyIUPACKept = false;
+    std::optional<qint64> m_scale;
+    bool m_scaleKept = false;
     QSettings::Status m_readStatus = QSettings::NoError;
     qint64 m_oversize = 0;
     bool m_writeReported = false;
@@ -185,6 +193,11 @@ private:
 namespace settings {
 
 QString location() { return Store().fileName(); }
+
+bool isScaleChoice(qint64 percent)
+{
+    return std::find(std::begin(kScaleChoices), std::end(kScaleChoices), percent) != std::end(kScaleChoices);
+}
 
 } // namespace settings
 
@@ -212,6 +225,8 @@ bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWi
     flags.ShowAVI = isSet(ShowAVI);
     flags.ShowHelp = isSet(ShowHelp);
     flags.NazwyIUPAC = store.nazwyIUPAC();
+    const std::optional<qint64> scale = store.storedScale();
+    flags.Skala = scale && settings::isScaleChoice(*scale) ? int(*scale) : settings::kDefaultScale;
 
     if (!isSet(Showed)) {
         qCDebug(lcSettings) << "first run: the about window opens";
@@ -258,6 +273,9 @@ bool ZapiszRejestr(const Preferences &flags)
     values.push_back({kValues[ShowHelp].name, flags.ShowHelp ? 1 : 0});
     if (flags.NazwyIUPAC || store->nazwyIUPACKept())
         values.push_back({settings::kNazwyIUPAC.name, flags.NazwyIUPAC ? 1 : 0});
+    if (flags.Skala != settings::kDefaultScale || store->scaleKept())
+        values.push_back({settings::kScaleName,
+                          settings::isScaleChoice(flags.Skala) ? flags.Skala : settings::kDefaultScale});
     return store->write(values);
 }
 

@@ -6,14 +6,16 @@
 
 namespace tablicznik {
 
-// The four preferences as run-time flags, and the naming of elements 104 ...
-// 112. They stay false until the settings are read.
+// The four preferences as run-time flags, the naming of elements 104 ... 112
+// and the zoom of every window in per cent. The flags stay false until the
+// settings are read.
 struct Preferences {
     bool PlaySounds = false;
     bool ShowTime = false;
     bool ShowAVI = false;
     bool ShowHelp = false;
     bool NazwyIUPAC = false; // today's names in place of the systematic ones; off by default
+    int Skala = 100;
 
     static Preferences defaults() { return {true, true, true, true}; }
     friend bool operator==(const Preferences &, const Preferences &) = default;
@@ -48,20 +50,29 @@ inline constexpr StoredValue kValues[] = {
 // is stored only once it has been switched on, so that the store of a user
 // who never used it stays as it was.
 inline constexpr StoredValue kNazwyIUPAC = {"NazwyIUPAC", 0};
+// The zoom, "Skala", one of the menu's choices. Unlike the five values it
+// is written only once it differs from 100 (or is there already), so a store
+// of a program that was never zoomed keeps exactly its five values. Missing,
+// not an integer or not a choice, it reads as 100.
+inline constexpr char kScaleName[] = "Skala";
+inline constexpr int kScaleChoices[] = {100, 125, 150, 200, 250, 300};
+inline constexpr int kDefaultScale = 100;
+bool isScaleChoice(qint64 percent);
 
 // The file (or registry key) the store lives in.
 QString location();
 
 } // namespace settings
 
-// Reads the four flags and NazwyIUPAC. When "Showed" is 0, runs `showAboutWindow` (which
+// Reads the four flags, NazwyIUPAC and the zoom. When "Showed" is 0, runs `showAboutWindow` (which
 // shows the about window modally and returns when it is closed) and then
 // stores "Showed" = 1. Returns false when the store could not be read or
 // written; the flags are usable either way.
 bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWindow);
 
 // Stores the four flags (and the defaults of missing values), and NazwyIUPAC
-// when it is on or was stored before. Returns false
+// and the zoom when they differ from their defaults or were stored before.
+// Returns false
 // when nothing could be stored; the caller closes anyway.
 bool ZapiszRejestr(const Preferences &flags);
 

@@ -1,7 +1,11 @@
 #include "printdocument.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -42,6 +46,36 @@ void printDocument(const QTextDocument &doc, QPrinter *printer, const QString &t
     copy->setDocumentMargin(0);
     copy->setPageSize(QSizeF(printer->width(), printer->height()));
     copy->print(printer);
+}
+
+QRectF fittedRect(const QSizeF &picture, const QRectF &area)
+{
+    if (picture.isEmpty() || area.isEmpty())
+        return {};
+    const QSizeF size = picture.scaled(area.size(), Qt::KeepAspectRatio);
+    QRectF fitted(QPointF(), size);
+    fitted.moveCenter(area.center());
+    return fitted;
+}
+
+bool printImage(const QImage &image, QPrinter *printer, const QString &title)
+{
+    printer->setDocName(title);
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    const QRectF page(0, 0, printer->width(), printer->height());
+    // The title 14 points high whatever the printer's resolution.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(14);
+    font.setBold(true);
+    painter.setFont(QFont(font, printer));
+    const qreal titleHeight = QFontMetricsF(painter.font()).height() * 1.8;
+    painter.drawText(QRectF(page.left(), page.top(), page.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop, title);
+    const QRectF below(page.left(), page.top() + titleHeight, page.width(), page.height() - titleHeight);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(fittedRect(image.deviceIndependentSize(), below), image);
+    return painter.end();
 }
 
 } // namespace tablicznik

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
+class QImage;
 class QPrinter;
 class QTextDocument;
 
@@ -16,5 +18,14 @@ inline constexpr double kPrintMarginMm = 15;
 // kPrintMarginMm, whatever the printer reports; wider margins stay. The
 // document itself is left as it is.
 void printDocument(const QTextDocument &doc, QPrinter *printer, const QString &title);
+
+// Prints a picture on one page as a job named `title`: the title in bold
+// across the top of the printable area, the picture below it as large as
+// it fits, in its own proportions, centred. False when the printer (or the
+// PDF file) could not be started.
+bool printImage(const QImage &image, QPrinter *printer, const QString &title);
+
+// The largest rectangle of `picture`'s proportions within `area`, centred.
+QRectF fittedRect(const QSizeF &picture, const QRectF &area);
 
 } // namespace tablicznik

@@ -1,5 +1,7 @@
 #include "auxiliarywindows.h"
 
+#include "controls/accessiblenames.h"
+
 #include <QDesktopServices>
 #include <QPrintDialog>
 #include <QWidget>
@@ -41,6 +43,7 @@ void AuxiliaryWindows::keep(QWidget *window)
 {
     m_windows.removeIf([](const QPointer<QWidget> &w) { return w.isNull(); });
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    nameControls(window);
     m_windows << window;
 }
 

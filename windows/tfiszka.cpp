@@ -1,9 +1,10 @@
 #include "tfiszka.h"
 
 #include "auxiliarywindows.h"
-#include "controls/picture.h"
+#include "controls/sharppictures.h"
 #include "data/catalogue.h"
 #include "prefs/soundcues.h"
+#include "richtext/documentaccessible.h"
 #include "richtext/printdocument.h"
 #include "richtext/richtextview.h"
 #include "windowlook.h"
@@ -29,7 +30,7 @@ namespace {
 QPushButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
                            const QRect &place)
 {
-    auto *button = new QPushButton(QIcon(loadPicture(QLatin1StringView(picture))), caption, parent);
+    auto *button = new QPushButton(sharpIcon(QLatin1StringView(picture)), caption, parent);
     button->setObjectName(QLatin1StringView(name));
     button->setGeometry(place);
     button->setAutoDefault(false);
@@ -77,6 +78,8 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     m_view->setObjectName(QStringLiteral("RichEdit1"));
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_view->setTextMargin(kTextMargin);
+    m_view->setProperty("accessibleDocument", true); // a screen reader reads it as a document
+    DocumentAccessible::install();
     m_view->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
 }
 
@@ -204,6 +207,7 @@ void TFiszka::loadSelected()
     if (numer > 0) {
         m_loadedDescription = m_catalogue.element(numer).Opis;
         m_view->load(m_loadedDescription);
+        m_view->setAccessibleName(QStringLiteral("Opis: ") + name); // read as the element's document
     }
     setWindowTitle(QStringLiteral("Fiszka - ") + name);
 }

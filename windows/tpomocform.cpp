@@ -30,7 +30,10 @@ const QStringList TPomocForm::kLines = {
     QStringLiteral("        koloruje pierwiastki według tej właściwości,"),
     QStringLiteral("     - przycisk OPCJE daje POMOC, KALKULATOR, NOTATNIK,"),
     QStringLiteral("        STAŁE FIZYCZNE, PRZEDROSTKI, informacje O PROGRAMIE"),
-    QStringLiteral("        i O AUTORZE oraz NAZWY WSPÓŁCZESNE pierwiastków 104–112."),
+    QStringLiteral("        i O AUTORZE oraz NAZWY WSPÓŁCZESNE pierwiastków 104–112,"),
+    QStringLiteral("     - klawisze: strzałki, Home, End i litery wskazują"),
+    QStringLiteral("        pierwiastek, Enter - opis, spacja - blokada, Esc - CZYŚĆ,"),
+    QStringLiteral("        Tab - przyciski; F1 pomoc, Ctrl+S stałe, Ctrl+P przedrostki."),
     QString(),
 };
 

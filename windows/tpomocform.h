@@ -18,7 +18,7 @@ public:
 
     explicit TPomocForm(SoundCues &cues, QWidget *parent = nullptr);
 
-    static const QStringList kLines; // 23 lines, the last one empty
+    static const QStringList kLines; // 26 lines, the last one empty
 
     void done(int result) override;
 

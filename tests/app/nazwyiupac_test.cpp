@@ -1,4 +1,5 @@
 #include "app/optionsmenu.h"
+#include "app/tablekeyboard.h"
 #include "data/modernnames.h"
 #include "prefs/settings.h"
 #include "support/mainwindow.h"
@@ -123,11 +124,15 @@ private slots:
             QCOMPARE(button->text(), QString::fromUtf8(m.symbol));
             QCOMPARE(button->toolTip(), QString::fromUtf8(m.nazwa));
             QCOMPARE(button->property("NazAng").toString(), QString::fromUtf8(m.nazAng));
-            QCOMPARE(accessible(button, QAccessible::Name), QString::fromUtf8(m.symbol));
+            QCOMPARE(accessible(button, QAccessible::Name),
+                     QStringLiteral("%1 (%2), %3").arg(QString::fromUtf8(m.nazwa), QString::fromUtf8(m.symbol)).arg(m.numer));
             QCOMPARE(accessible(button, QAccessible::Description), QString::fromUtf8(m.nazwa));
         }
         QCOMPARE(t.window->ElementNames().at(111), QStringLiteral("Kopernik"));
         QCOMPARE(t.window->catalogue().numberOf(QStringLiteral("Rutherford")), 104);
+        // The type-ahead finds today's symbols and names.
+        QCOMPARE(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("rf")), 104);
+        QCOMPARE(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("kop")), 112);
 
         t.toggle();
         QVERIFY(!t.window->NazwyIUPAC());
@@ -136,6 +141,8 @@ private slots:
             QCOMPARE(t.element(n)->text(), before[n - 1].text);
             QCOMPARE(t.element(n)->toolTip(), before[n - 1].hint);
         }
+        QCOMPARE(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("uub")), 112);
+        QVERIFY(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("kop")) != 112);
     }
 
     // The pages show today's names of the element they hold, the element

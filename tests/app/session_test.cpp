@@ -1,4 +1,5 @@
 #include "app/optionsmenu.h"
+#include "app/tableimage.h"
 #include "support/mainwindow.h"
 #include "support/testmain.h"
 #include "views/viewtables.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QPointer>
 #include <QPrinter>
@@ -56,7 +58,8 @@ QStringList viewTriggers()
 
 // A pupil's whole session on the real main window, as one script: every
 // element pointed at on every page, every view and menu entry, pinning,
-// a card stepped through the whole table both ways and printed, every
+// a card stepped through the whole table both ways and printed, the
+// coloured table saved and printed, every
 // auxiliary window, every preference, and the close. Nothing may complain,
 // and nothing it opened may be left when the window is gone. Run under the
 // sanitizers, it is the memory check of a whole session.
@@ -168,6 +171,17 @@ private slots:
         QVERIFY(QFile(printed.first()).size() > 1000);
         card->close();
 
+        // A coloured table, saved as a picture and printed.
+        QVERIFY(f.start(triggers.first()));
+        const QString picture = m_output.filePath(QStringLiteral("tablica.png"));
+        window.optionsMenu().tableImage().setFileChooser([&](QWidget *, const QString &) { return picture; });
+        QVERIFY(choose("ZapiszObraz1"));
+        QCOMPARE(QImage(picture).size(), 2 * window.size() + QSize(0, 2 * TableImage::kCaptionBand));
+        QVERIFY(choose("DrukujTablice1"));
+        QCOMPARE(printed.size(), 2);
+        QVERIFY(QFile(printed.last()).size() > 1000);
+        f.click(QStringLiteral("SpeedButton3"));
+
         // Every auxiliary window from the options menu, opened and closed;
         // the modal help from the "?" button, closed as it opens.
         const char *commands[] = {"StaleAction", "PrzedrostkiAction", "PomocAction", "OProgramie1", "Oautorze1"};
@@ -187,9 +201,13 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
 
         // Every preference, off and on again.
-        for (const char *toggle : {"Wyczanimacj1", "Wyczd1", "Wyczdymki1", "Wyczzegar1"})
+        for (const char *toggle : {"Wyczanimacj1", "Wyczd1", "Wyczdymki1", "Wyczzegar1", "NazwyIUPAC1"})
             for (int twice = 0; twice < 2; ++twice)
                 QVERIFY2(choose(toggle), toggle);
+        for (int percent : {200, 100}) {
+            QVERIFY(choose(qPrintable(QStringLiteral("Skala%1").arg(percent))));
+            QTRY_COMPARE(window.Skala(), percent);
+        }
 
         // The close: every window the session opened goes with the main one.
         QList<QPointer<QWidget>> opened;

@@ -4,6 +4,7 @@
 #include "prefs/settings.h"
 #include "prefs/soundcues.h"
 #include "support/mainwindow.h"
+#include "support/settingsfile.h"
 #include "support/testmain.h"
 #include "windows/toprogramie.h"
 
@@ -61,14 +62,7 @@ class StartupTest : public QObject {
     bool m_windowVisibleAtAbout = false;
     std::unique_ptr<TOknoGlowne> m_window;
 
-    void writeStore(const QByteArray &lines)
-    {
-        const QString file = settings::location();
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("[2.00]\n" + lines);
-    }
+    void writeStore(const QByteArray &lines) { QVERIFY(writeStoredGroup(settings::location(), lines)); }
     WindowServices services()
     {
         WindowServices s;

@@ -42,7 +42,7 @@ private slots:
         QVERIFY(published.remove(QStringLiteral("Numer")));
         QCOMPARE(button.property("Numer").toInt(), 26);
         // What is left is the button's own state, not a field.
-        QCOMPARE(published, (QSet<QString>{QStringLiteral("IsUp"), QStringLiteral("textColor")}));
+        QCOMPARE(published, (QSet<QString>{QStringLiteral("IsUp"), QStringLiteral("textColor"), QStringLiteral("FocusMark")}));
     }
 };
 

@@ -119,7 +119,8 @@ package() {
   [[ "$(field Maintainer)" == "Tablicznik project <"*">" ]] || fail "Maintainer is '$(field Maintainer)'"
   local depends dependency
   depends=$(field Depends)
-  for dependency in fonts-liberation2 fonts-dejavu-core qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libc6; do
+  for dependency in fonts-liberation2 fonts-dejavu-core qt6-translations-l10n qt6-base-abi libqt6widgets6 \
+      libqt6multimedia6 libc6; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
   done
   [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | LC_ALL=C sort | tr '\n' ' ')" = "./control ./md5sums " ] \

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QString>
 
@@ -23,6 +25,16 @@ inline QMap<QString, QString> storedGroup(const QString &fileName)
             values.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
     }
     return values;
+}
+
+// Writes the group "2.00" with these lines as the whole settings file at
+// `fileName` (settings::location() for the program's own); false when it
+// cannot be written.
+inline bool writeStoredGroup(const QString &fileName, const QByteArray &lines)
+{
+    QDir().mkpath(QFileInfo(fileName).path());
+    QFile out(fileName);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write("[2.00]\n" + lines) > 0;
 }
 
 } // namespace tablicznik::testing

@@ -86,14 +86,14 @@ private slots:
         checkFitsUnwrapped(memo);
     }
 
-    // 23 lines, four sections of a heading and points, one empty line
+    // 26 lines, four sections of a heading and points, one empty line
     // between sections and one at the end.
     void helpTextStructure()
     {
         WindowsFixture f;
         TPomocForm help(f.cues);
         const QStringList lines = child<QPlainTextEdit>(&help, "PomocMemo")->toPlainText().split(u'\n');
-        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines.size(), 26);
         QVERIFY(lines.last().isEmpty());
 
         struct Section {
@@ -128,7 +128,7 @@ private slots:
             QStringLiteral("Uzyskiwanie opisu pierwiastka:"),
             QStringLiteral("Dodatkowo:"),
         };
-        const int pointCounts[] = {2, 4, 1, 2};
+        const int pointCounts[] = {2, 4, 1, 3};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(sections[i].heading, headings[i]);
             QCOMPARE(sections[i].points.size(), pointCounts[i]);
@@ -142,6 +142,10 @@ private slots:
         QVERIFY(sections[1].points.join(u' ').contains(QStringLiteral("PRAWYM")));
         QVERIFY(sections[1].points.last().contains(QStringLiteral("CZYŚĆ")));
         QVERIFY(sections[2].points.first().contains(QStringLiteral("LEWYM")));
+        // The keys of the table and the shortcuts.
+        for (const char *key : {"strzałki", "Home", "End", "litery", "Enter", "spacja", "Esc", "Tab", "F1",
+                                "Ctrl+S", "Ctrl+P"})
+            QVERIFY2(sections[3].points.last().contains(QString::fromUtf8(key)), key);
     }
 
     // Any closing of the help window plays the exit cue, once.

@@ -360,8 +360,12 @@ def main():
 
     pngs = {"logo.png": (70, 70), "about_logo.png": (148, 67), "icon.png": (32, 32), "icon16.png": (16, 16),
             "help.png": (24, 48)}
+    for scale in (2, 3):
+        pngs[f"help@{scale}x.png"] = (24 * scale, 48 * scale)
     for stem in ["opcje", "czysc", "wyjdz", "drukuj", "poprzedni", "nastepny"] + [f"menu{k}" for k in range(11)]:
         pngs[stem + ".png"] = (16, 16)
+        for scale in (2, 3):
+            pngs[f"{stem}@{scale}x.png"] = (16 * scale, 16 * scale)
     checks = [(name, lambda p, s=size: check_png(p, s)) for name, size in pngs.items()]
     checks += [("back.bmp", lambda p: check_bmp(p, (159, 160))),
                ("author.jpg", lambda p: check_jpeg(p, (180, 240))),

@@ -223,9 +223,10 @@ bool writeLogos(const QString &pictures)
     return ok;
 }
 
-bool writeHelpPicture(const QString &pictures)
+// A tall question mark for the flat help button (30 x 57), drawn `times`
+// as large for zoomed windows.
+static QImage helpPicture(int times)
 {
-    // A tall question mark for the flat help button (30 x 57).
     const int width = 24, height = 48;
     QFont font = pixelFont(QStringLiteral("Liberation Serif"), 100, true);
     QPainterPath glyph;
@@ -239,10 +240,11 @@ bool writeHelpPicture(const QString &pictures)
     fit.translate(-box.center().x(), -box.center().y());
     const QPainterPath shape = fit.map(glyph);
 
-    QImage image(width, height, QImage::Format_ARGB32);
+    QImage image(width * times, height * times, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(times, times);
     p.fillPath(shape.translated(1.5, 1.5), QColor(0x30, 0x30, 0x30, 90));
     QLinearGradient fill(0, 0, width, height);
     fill.setColorAt(0.0, QColor(0x4C, 0x84, 0xF0));
@@ -252,7 +254,15 @@ bool writeHelpPicture(const QString &pictures)
     p.setPen(QPen(QColor(0x00, 0x00, 0x60), 1.0));
     p.drawPath(shape);
     p.end();
-    return saveImage(image, pictures + QStringLiteral("/help.png"));
+    return image;
+}
+
+bool writeHelpPicture(const QString &pictures)
+{
+    bool ok = saveImage(helpPicture(1), pictures + QStringLiteral("/help.png"));
+    for (int times : {2, 3})
+        ok = saveImage(helpPicture(times), pictures + QStringLiteral("/help@%1x.png").arg(times)) && ok;
+    return ok;
 }
 
 bool writeAuthorPicture(const QString &pictures)

@@ -81,8 +81,16 @@ bool saveImage(const QImage &image, const QString &path, const char *format, int
 bool writeGlyphs(const QString &pictures)
 {
     bool ok = true;
-    for (const Glyph &glyph : glyphs())
-        ok = saveImage(glyph.image, pictures + QLatin1Char('/') + QLatin1StringView(glyph.stem) + QStringLiteral(".png")) && ok;
+    for (const Glyph &glyph : glyphs()) {
+        const QString stem = pictures + QLatin1Char('/') + QLatin1StringView(glyph.stem);
+        ok = saveImage(glyph.image, stem + QStringLiteral(".png")) && ok;
+        // For zoomed windows: each pixel of the art a square of 2 x 2 or
+        // 3 x 3, so that the glyph stays crisp instead of being smoothed.
+        for (int times : {2, 3})
+            ok = saveImage(glyph.image.scaled(glyph.image.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                           stem + QStringLiteral("@%1x.png").arg(times)) &&
+                 ok;
+    }
     return ok;
 }
 

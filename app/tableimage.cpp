@@ -1,0 +1,142 @@
+#include "tableimage.h"
+
+#include "app/toknoglowne.h"
+#include "controls/colours.h"
+#include "controls/tmyspeedbutton.h"
+#include "richtext/printdocument.h"
+#include "windows/auxiliarywindows.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tablicznik {
+
+TableImage::TableImage(TOknoGlowne &window, AuxiliaryWindows &windows)
+    : QObject(&window), m_window(window), m_windows(windows),
+      m_choose([](QWidget *parent, const QString &suggested) {
+          return QFileDialog::getSaveFileName(parent, kSaveTitle, suggested, QStringLiteral("Obraz PNG (*.png)"));
+      }),
+      m_warn([](QWidget *parent, const QString &text) {
+          QMessageBox::warning(parent, QStringLiteral("Tablicznik"), text);
+      })
+{
+}
+
+TableImage::~TableImage() = default;
+
+QImage TableImage::render(qreal scale, bool withCaption) const
+{
+    const int band = withCaption ? kCaptionBand : 0;
+    const QSize logical(m_window.width(), m_window.height() + band);
+    QImage image(logical * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(colour(clSilver));
+    // The keyboard cursor's mark is no part of the table on paper.
+    TMySpeedButton *marked = nullptr;
+    for (int numer = 1; numer <= Catalogue::kCount && !marked; ++numer)
+        if (m_window.elementButton(numer)->focusMark())
+            marked = m_window.elementButton(numer);
+    if (marked)
+        marked->setFocusMark(false);
+    m_window.render(&image, QPoint(0, band), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    if (marked)
+        marked->setFocusMark(true);
+    if (withCaption) {
+        QPainter p(&image);
+        const QRect strip(0, 0, logical.width(), band);
+        p.fillRect(strip, colour(clSilver));
+        p.setPen(colour(SystemColour::BtnShadow));
+        p.drawLine(strip.bottomLeft(), strip.bottomRight());
+        p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+        p.setPen(colour(SystemColour::WindowText));
+        p.drawText(strip.adjusted(6, 0, -6, -1), Qt::AlignLeft | Qt::AlignVCenter, m_window.windowTitle());
+    }
+    return image;
+}
+
+QImage TableImage::picture() const
+{
+    return render(2 * m_window.devicePixelRatioF(), true);
+}
+
+QString TableImage::writePng(const QImage &image, const QString &fileName)
+{
+    const QFileInfo target(fileName);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("Folder %1 nie istnieje.").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (target.isDir())
+        return QStringLiteral("Pod tą nazwą jest już folder.");
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("Plik jest tylko do odczytu.");
+    if (image.isNull())
+        return QStringLiteral("Nie ma obrazu do zapisania.");
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Brak prawa zapisu w folderze %1.").arg(QDir::toNativeSeparators(folder.filePath()));
+    QImageWriter writer(&file, "png");
+    // Light compression: the file is written in a fraction of the default's
+    // time and is hardly larger, the picture being mostly flat colour.
+    writer.setQuality(80);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return QStringLiteral("Błąd zapisu; być może na dysku brak miejsca.");
+    }
+    if (!file.commit())
+        return QStringLiteral("Błąd zapisu; być może na dysku brak miejsca.");
+    return QString();
+}
+
+QString TableImage::save()
+{
+    m_window.PlayOver();
+    // The picture as the window is now, before a dialog covers it.
+    const QImage image = picture();
+    QString suggested = m_lastFile;
+    if (suggested.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        suggested = QDir(pictures.isEmpty() ? QDir::homePath() : pictures).filePath(QStringLiteral("tablica.png"));
+    }
+    QString fileName = m_choose ? m_choose(&m_window, suggested) : QString();
+    if (fileName.isEmpty())
+        return QString();
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".png");
+    if (const QString fault = writePng(image, fileName); !fault.isEmpty()) {
+        if (m_warn)
+            m_warn(&m_window, QStringLiteral("Nie można zapisać obrazu tablicy w pliku\n%1\n\n%2")
+                                  .arg(QDir::toNativeSeparators(fileName), fault));
+        return QString();
+    }
+    m_lastFile = fileName;
+    return fileName;
+}
+
+bool TableImage::print()
+{
+    m_window.PlayOver();
+    const QImage image = render(2 * m_window.devicePixelRatioF(), false);
+    const QString title = m_window.windowTitle();
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageOrientation(QPageLayout::Landscape); // the table is wider than high
+    }
+    if (!m_windows.setUpPrinter(*m_printer, &m_window))
+        return false;
+    if (!printImage(image, m_printer.get(), title)) {
+        if (m_warn)
+            m_warn(&m_window, QStringLiteral("Nie można wydrukować tablicy: drukarka albo plik wydruku są niedostępne."));
+        return false;
+    }
+    return true;
+}
+
+} // namespace tablicznik

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace tablicznik {
+
+class AuxiliaryWindows;
+class TOknoGlowne;
+
+// The coloured table for a worksheet: the main window as it is now, its
+// colours, legend and caption included, saved as a PNG picture at twice
+// the window's resolution ("Zapisz obraz tablicy...") or printed on one
+// page under the caption ("Drukuj tablicę...") through the print dialog the
+// card uses, which also makes a PDF file where no printer is installed.
+class TableImage : public QObject {
+    Q_OBJECT
+
+public:
+    // Asks for the file to save in, starting from `suggested`; empty when
+    // cancelled.
+    using FileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
+    // Tells the user that something failed.
+    using Warning = std::function<void(QWidget *parent, const QString &text)>;
+
+    static constexpr int kCaptionBand = 22; // the caption's strip above the window, in window pixels
+    static inline const QString kSaveTitle = QStringLiteral("Zapisz obraz tablicy");
+
+    TableImage(TOknoGlowne &window, AuxiliaryWindows &windows);
+    ~TableImage() override;
+
+    void setFileChooser(FileChooser chooser) { m_choose = std::move(chooser); }
+    void setWarning(Warning warning) { m_warn = std::move(warning); }
+
+    // The window's client area drawn `scale` times its resolution, under a
+    // strip with the window caption when `withCaption`; the title bar is
+    // the desktop's and is not drawn.
+    QImage render(qreal scale, bool withCaption) const;
+    // Twice the window's resolution, caption included: what is saved.
+    QImage picture() const;
+
+    // The commands of the options menu. Saving returns the file written,
+    // empty when cancelled or failed; printing whether a page was printed.
+    QString save();
+    bool print();
+
+    // Writes `image` as PNG in one step: the file appears whole or not at
+    // all, and an earlier file of that name stays as it was on failure.
+    // Returns the reason of a failure in Polish, empty on success.
+    static QString writePng(const QImage &image, const QString &fileName);
+
+private:
+    TOknoGlowne &m_window;
+    AuxiliaryWindows &m_windows;
+    FileChooser m_choose;
+    Warning m_warn;
+    QString m_lastFile;
+    std::unique_ptr<QPrinter> m_printer; // keeps the user's printer and paper between prints
+};
+
+} // namespace tablicznik

@@ -1,0 +1,268 @@
+#include "support/mainwindow.h"
+#include "support/testmain.h"
+
+#include "app/optionsmenu.h"
+#include "app/tableimage.h"
+#include "data/tablelayout.h"
+#include "richtext/printdocument.h"
+#include "views/legend.h"
+#include "windows/auxiliarywindows.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace tablicznik;
+using namespace tablicznik::testing;
+
+namespace {
+
+// Whether any pixel of the rectangle has the colour.
+bool holds(const QImage &image, const QRect &area, const QColor &wanted)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == wanted)
+                return true;
+    return false;
+}
+
+QByteArray contents(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TableImageTest : public QObject {
+    Q_OBJECT
+
+    MainWindowFixture f;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_offered;  // what the file dialog was given
+    QString m_answer;       // what the user picks there
+    QStringList m_warnings;
+
+    TableImage &image() const { return f.window->optionsMenu().tableImage(); }
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    void trigger(const char *item)
+    {
+        auto *action = f.window->optionsMenu().SetupPopupMenu()->findChild<QAction *>(QLatin1StringView(item));
+        QVERIFY2(action, item);
+        action->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        f.open(programCatalogue(), MainWindowFixture::pointerDriven());
+        m_offered.clear();
+        m_warnings.clear();
+        image().setFileChooser([this](QWidget *, const QString &suggested) {
+            m_offered << suggested;
+            return m_answer;
+        });
+        image().setWarning([this](QWidget *, const QString &text) { m_warnings << text; });
+    }
+    void cleanup() { f.close(); }
+
+    // Twice the window's pixels under a strip with the caption; the
+    // colours of the symbols and the legend as the window shows them.
+    void pictureShowsTheWindowAsItIs()
+    {
+        f.pin(26);
+        LegendContent legend;
+        legend.Count = 2;
+        legend.entries[0] = {0x0000FFu, QStringLiteral("- pierwszy")};
+        legend.entries[1] = {0xFF0000u, QStringLiteral("- drugi")};
+        legend.Title = QStringLiteral(" Próba ");
+        f.window->Maluj(legend); // unpins, and leaves the symbols' colours
+        QVERIFY(f.find("LegendaBox")->isVisible());
+
+        const QImage picture = image().picture();
+        QCOMPARE(picture.size(), QSize(2 * 625, 2 * (429 + TableImage::kCaptionBand)));
+        const QPoint offset(0, TableImage::kCaptionBand);
+        auto scaled = [&](QRect r) { return QRect(2 * (r.topLeft() + offset), 2 * r.size()); };
+        QVERIFY(holds(picture, scaled(elementRect(26)), colour(TOknoGlowne::PinColor)));
+        QVERIFY(!holds(picture, scaled(elementRect(27)), colour(TOknoGlowne::PinColor)));
+        QWidget *swatch = f.find("Shape1");
+        QVERIFY(swatch->isVisible());
+        const QRect swatchRect(swatch->mapTo(f.window.get(), QPoint()), swatch->size());
+        QCOMPARE(picture.pixelColor(2 * (swatchRect.center() + offset)), colour(0x0000FFu));
+        // The caption is written in the strip: dark pixels on the silver.
+        const QRect strip(0, 0, picture.width(), 2 * TableImage::kCaptionBand - 2);
+        QVERIFY(holds(picture, strip, colour(SystemColour::WindowText)));
+        QCOMPARE(picture.pixelColor(picture.width() - 4, 4), colour(clSilver));
+        // Another caption, another strip.
+        f.window->setCaption(QStringLiteral("Tablicznik"));
+        QVERIFY(image().picture().copy(strip) != picture.copy(strip));
+    }
+
+    void saveWritesAPng()
+    {
+        f.pin(1);
+        f.log.played.clear();
+        m_answer = path(QStringLiteral("tablica")); // the extension is added
+        trigger("ZapiszObraz1");
+        QCOMPARE(f.log.played, QStringList{kOver});
+        QCOMPARE(m_warnings, QStringList());
+        const QImage saved(path(QStringLiteral("tablica.png")), "PNG");
+        QCOMPARE(saved.size(), QSize(1250, 2 * (429 + TableImage::kCaptionBand)));
+        QVERIFY(holds(saved, QRect(2 * (elementRect(1).topLeft() + QPoint(0, TableImage::kCaptionBand)),
+                                   2 * elementRect(1).size()),
+                      colour(TOknoGlowne::PinColor)));
+        QVERIFY(m_offered.at(0).endsWith(QStringLiteral(".png")));
+
+        // Again: the dialog starts at the last file, which is replaced whole.
+        f.window->ResetBitBtnClick();
+        trigger("ZapiszObraz1");
+        QCOMPARE(m_offered.at(1), path(QStringLiteral("tablica.png")));
+        QCOMPARE(m_warnings, QStringList());
+        QVERIFY(!holds(QImage(path(QStringLiteral("tablica.png"))), QRect(0, 0, 1250, 902),
+                       colour(TOknoGlowne::PinColor)));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("tablica.png")});
+    }
+
+    // The keyboard cursor's mark is left out of the picture, and stays on the table.
+    void pictureLeavesOutTheFocusMark()
+    {
+        const QImage plain = image().picture();
+        f.element(30)->setFocusMark(true);
+        QCOMPARE(image().picture(), plain);
+        QVERIFY(f.element(30)->focusMark());
+    }
+
+    void cancelledSaveDoesNothing()
+    {
+        m_answer.clear();
+        trigger("ZapiszObraz1");
+        QCOMPARE(m_offered.size(), 1);
+        QCOMPARE(m_warnings, QStringList());
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+    }
+
+    void unwritablePlaceIsReportedInPolish_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << QStringLiteral("/nie-ma-takiego-folderu/tablica.png")
+                                        << QStringLiteral("nie istnieje");
+        QTest::newRow("a folder of that name") << QStringLiteral("folder.png") << QStringLiteral("jest już folder");
+        QTest::newRow("a folder that takes no files") << QStringLiteral("/proc/tablica.png")
+                                                      << QStringLiteral("Brak prawa zapisu");
+    }
+    void unwritablePlaceIsReportedInPolish()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, reason);
+        if (!fileName.startsWith(u'/')) {
+            QVERIFY(QDir(m_dir->path()).mkdir(fileName));
+            fileName = path(fileName);
+        }
+        m_answer = fileName;
+        trigger("ZapiszObraz1");
+        QCOMPARE(m_warnings.size(), 1);
+        QVERIFY2(m_warnings[0].startsWith(QStringLiteral("Nie można zapisać obrazu tablicy w pliku")),
+                 qPrintable(m_warnings[0]));
+        QVERIFY2(m_warnings[0].contains(reason), qPrintable(m_warnings[0]));
+        QVERIFY(!QFileInfo(m_answer).isFile());
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        // The next try works as the first.
+        m_answer = path(QStringLiteral("dobrze.png"));
+        trigger("ZapiszObraz1");
+        QCOMPARE(m_warnings.size(), 1);
+        QVERIFY(QFile::exists(m_answer));
+    }
+
+    // A write that fails leaves the earlier file as it was, and no
+    // temporary file beside it.
+    void failedWriteLeavesTheOldFile()
+    {
+        const QString fileName = path(QStringLiteral("stara.png"));
+        QVERIFY(TableImage::writePng(image().picture(), fileName).isEmpty());
+        const QByteArray before = contents(fileName);
+        QVERIFY(before.startsWith("\x89PNG"));
+        QVERIFY(!TableImage::writePng(QImage(), fileName).isEmpty());
+        QCOMPARE(contents(fileName), before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("stara.png")});
+    }
+
+    // Through the card's print dialog: here it chooses a PDF file.
+    void printMakesOnePageUnderTheCaption()
+    {
+        QList<QPrinter *> asked;
+        bool accept = true;
+        QString output = path(QStringLiteral("tablica.pdf"));
+        f.window->auxiliaryWindows().setPrinterSetup([&](QPrinter &printer, QWidget *) {
+            asked << &printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(output);
+            return accept;
+        });
+        f.pin(8);
+        f.log.played.clear();
+        trigger("DrukujTablice1");
+        QCOMPARE(f.log.played, QStringList{kOver});
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0]->docName(), QStringLiteral("Tablicznik - Tlen"));
+        QCOMPARE(asked[0]->pageLayout().orientation(), QPageLayout::Landscape);
+        const QByteArray pdf = contents(output);
+        QVERIFY(pdf.startsWith("%PDF"));
+        // The caption stands on the page as its title (read back where
+        // poppler's pdftotext is installed, as the set-up script does).
+        if (const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext")); !reader.isEmpty()) {
+            QProcess text;
+            text.start(reader, {output, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(10000));
+            QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("Tablicznik - Tlen")));
+        }
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+        QCOMPARE(m_warnings, QStringList());
+
+        // Cancelled: nothing printed.
+        QFile::remove(output);
+        accept = false;
+        trigger("DrukujTablice1");
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[1], asked[0]); // the same printer, with the user's choices
+        QVERIFY(!QFile::exists(output));
+
+        // A PDF file that cannot be made: said so, and the next one works.
+        accept = true;
+        output = QStringLiteral("/nie-ma-takiego-folderu/tablica.pdf");
+        trigger("DrukujTablice1");
+        QCOMPARE(m_warnings.size(), 1);
+        QVERIFY(m_warnings[0].startsWith(QStringLiteral("Nie można wydrukować tablicy")));
+        output = path(QStringLiteral("znowu.pdf"));
+        trigger("DrukujTablice1");
+        QVERIFY(contents(output).startsWith("%PDF"));
+        QCOMPARE(m_warnings.size(), 1);
+    }
+
+    void fittedRectKeepsProportions_data()
+    {
+        QTest::addColumn<QSizeF>("picture");
+        QTest::addColumn<QRectF>("area");
+        QTest::addColumn<QRectF>("fitted");
+        QTest::newRow("wide page") << QSizeF(100, 50) << QRectF(0, 0, 400, 100) << QRectF(100, 0, 200, 100);
+        QTest::newRow("tall page") << QSizeF(100, 50) << QRectF(10, 10, 100, 400) << QRectF(10, 185, 100, 50);
+        QTest::newRow("smaller picture grows") << QSizeF(10, 10) << QRectF(0, 0, 50, 50) << QRectF(0, 0, 50, 50);
+        QTest::newRow("no picture") << QSizeF() << QRectF(0, 0, 50, 50) << QRectF();
+    }
+    void fittedRectKeepsProportions()
+    {
+        QFETCH(QSizeF, picture);
+        QFETCH(QRectF, area);
+        QFETCH(QRectF, fitted);
+        QCOMPARE(fittedRect(picture, area), fitted);
+    }
+};
+
+TABLICZNIK_TEST_MAIN(TableImageTest)
+#include "tableimage_test.moc"
