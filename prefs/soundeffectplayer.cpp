@@ -442,6 +442,7 @@ void SoundEffectPlayer::fail(const QString &why)
         m_state->update([&] { m_state->failed = true; });
     if (m_status == Failed)
         return;
+    qCDebug(lcCues).noquote() << "cue" << QFileInfo(m_filePath).fileName() << "failed:" << why;
     // Failing at the start is an ordinary case (no sound on this computer);
     // a player that worked and stops while the program runs is worth a line,
     // once: the others usually follow it for the same reason.
