@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QResource>
 #include <QSet>
+
+#include <array>
+#include <iterator>
 
 namespace tablicznik {
 
@@ -19,6 +23,13 @@ namespace {
 
 QByteArray readWhole(const QString &path)
 {
+    // The program's own catalogue lies uncompressed in its resources, which
+    // live as long as the program: it is read in place, without a copy.
+    if (path.startsWith(u':')) {
+        const QResource resource(path);
+        if (resource.isValid() && resource.data() && resource.compressionAlgorithm() == QResource::NoCompression)
+            return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size());
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw CatalogueError(path, QStringLiteral("plik nie istnieje lub nie można go odczytać"));
@@ -29,16 +40,29 @@ QByteArray readWhole(const QString &path)
 // escape is a letter of that code page.
 QString decodeDocument(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text = QString::fromLatin1(bytes); // right for every byte below 0x80, nearly all of them
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(cp1250ToUnicode(static_cast<unsigned char>(bytes[i])));
+        if (in[i] >= 0x80)
+            text[i] = QChar(cp1250ToUnicode(in[i]));
     return text;
+}
+
+bool isStoredKey(const QString &key)
+{
+    if (key == u"Numer")
+        return true;
+    for (const auto &f : kStoredTextFields)
+        if (key == QLatin1StringView(f.name))
+            return true;
+    return false;
 }
 
 ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
 {
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(bytes.data(), bytes.size()), &parseError);
     if (parseError.error != QJsonParseError::NoError)
         throw CatalogueError(path, QStringLiteral("to nie jest poprawny zapis JSON (błąd przy znaku %1)")
                                        .arg(parseError.offset));
@@ -46,12 +70,18 @@ ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expected
         throw CatalogueError(path, QStringLiteral("plik musi zawierać jeden obiekt JSON"));
     const QJsonObject object = document.object();
 
-    QSet<QString> known{QStringLiteral("Numer")};
-    for (const auto &f : kStoredTextFields)
-        known.insert(QLatin1StringView(f.name));
-    for (auto it = object.begin(); it != object.end(); ++it)
-        if (!known.contains(it.key()))
-            throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(it.key()));
+    // The stored keys that are present; only when the object has more keys
+    // than these is the first of the others looked for, to be named.
+    std::array<QJsonObject::const_iterator, std::size(kStoredTextFields)> found;
+    qsizetype present = object.contains(QLatin1StringView("Numer")) ? 1 : 0;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        found[i] = object.constFind(QLatin1StringView(kStoredTextFields[i].name));
+        present += found[i] != object.constEnd();
+    }
+    if (present != object.size())
+        for (auto it = object.begin(); it != object.end(); ++it)
+            if (!isStoredKey(it.key()))
+                throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(it.key()));
 
     ElementRecord record;
     const QJsonValue numer = object.value(QLatin1StringView("Numer"));
@@ -64,14 +94,13 @@ ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expected
         throw CatalogueError(path, QStringLiteral("„Numer” ma wartość %1, a plik należy do pierwiastka %2")
                                        .arg(record.Numer).arg(expectedNumber));
 
-    for (const auto &f : kStoredTextFields) {
-        const QLatin1StringView key(f.name);
-        const QJsonValue value = object.value(key);
-        if (value.isUndefined())
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const QLatin1StringView key(kStoredTextFields[i].name);
+        if (found[i] == object.constEnd())
             throw CatalogueError(path, QStringLiteral("brak klucza „%1”").arg(key));
-        if (!value.isString())
+        if (!found[i]->isString())
             throw CatalogueError(path, QStringLiteral("wartość „%1” musi być tekstem").arg(key));
-        record.*f.member = value.toString();
+        record.*kStoredTextFields[i].member = found[i]->toString();
     }
     if (record.Symbol.isEmpty() || record.Nazwa.isEmpty())
         throw CatalogueError(path, QStringLiteral("„Symbol” i „Nazwa” nie mogą być puste"));

@@ -131,6 +131,12 @@ private slots:
             o.insert("Kolor", "zielony");
             c.writeRecord("010.json", o);
         }) << "010.json" << "nieznany klucz „Kolor”";
+        QTest::newRow("renamed key") << Spoiler([](auto &c) {
+            auto o = c.record("026.json");
+            o.remove("Gestosc");
+            o.insert(QStringLiteral("Gęstość"), "7,86");
+            c.writeRecord("026.json", o);
+        }) << "026.json" << "nieznany klucz „Gęstość”"; // named before the key it replaces is missed
         QTest::newRow("missing key") << Spoiler([](auto &c) {
             auto o = c.record("050.json");
             o.remove("Mineraly");
@@ -192,6 +198,23 @@ private slots:
             QVERIFY2(error.fault.contains(fault), qPrintable(error.fault));
             QVERIFY(QString::fromStdString(error.what()).contains(file));
         }
+    }
+
+    // The program reads its own catalogue in place from the resources; a copy
+    // in a folder, read through files, gives the same records. Bytes above
+    // 0x7F in a description are Windows-1250 letters.
+    void resourcesAndFilesAgree()
+    {
+        const Catalogue own = Catalogue::load();
+        CatalogueCopy copy;
+        const Catalogue copied = Catalogue::load(copy.dir.path());
+        for (int n = 1; n <= Catalogue::kCount; ++n) {
+            QCOMPARE(copied.element(n).Opis, own.element(n).Opis);
+            QCOMPARE(copied.element(n).Izotopy, own.element(n).Izotopy);
+            QCOMPARE(copied.element(n).Nazwa, own.element(n).Nazwa);
+        }
+        copy.write("008.rtf", "{\\rtf1\\ansi Tlen \xb9\xea\xb3\x9c\xbf \x80}");
+        QCOMPARE(Catalogue::load(copy.dir.path()).element(8).Opis, QStringLiteral("{\\rtf1\\ansi Tlen ąęłśż €}"));
     }
 
     // An untouched copy loads, and a description of exactly the limit is
