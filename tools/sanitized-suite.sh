@@ -10,4 +10,4 @@ if [ ! -f build-asan/build.ninja ]; then
   cmake --preset asan >/dev/null
 fi
 cmake --build --preset asan -j "$(nproc)"
-ctest --preset asan -j "$(nproc)"
+tools/run-suite.sh --preset asan
