@@ -5,6 +5,6 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")" && pwd)
 CMAKE_ARGS="-DTABLICZNIK_WERROR=ON" # the suite's build takes no warning
 source "$ROOT/tools/setup.sh"
-"$ROOT/tools/run-suite.sh" --test-dir "$BUILD_DIR"
+"$ROOT/tools/run-suite.sh" "$BUILD_DIR"
 "$ROOT/tools/sanitized-suite.sh" # the same suite under the sanitizers
 "$ROOT/fuzz/run.sh" 10
