@@ -67,7 +67,9 @@ void TPageControl::layoutTabs()
     const QFontMetrics metrics(font());
     int x = 0, row = 0;
     for (Tab &tab : m_tabs) {
-        const int w = metrics.horizontalAdvance(tab.caption) + 2 * kTabPadding;
+        if (tab.width < 0) // every page added lays the row out again
+            tab.width = metrics.horizontalAdvance(tab.caption) + 2 * kTabPadding;
+        const int w = tab.width;
         if (x > 0 && x + w > width()) {
             x = 0;
             ++row;
@@ -164,8 +166,11 @@ void TPageControl::resizeEvent(QResizeEvent *)
 
 void TPageControl::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::FontChange)
+    if (e->type() == QEvent::FontChange) {
+        for (Tab &tab : m_tabs)
+            tab.width = -1;
         layoutTabs();
+    }
     QWidget::changeEvent(e);
 }
 

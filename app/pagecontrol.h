@@ -66,6 +66,7 @@ private:
     struct Tab {
         QString caption;
         QRect rect;
+        int width = -1; // the caption's width with padding; measured once per font
     };
     void layoutTabs();
     int tabAt(const QPoint &pos) const;

@@ -4,12 +4,14 @@
 #include "modernnames.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QResource>
 #include <QSet>
 
 #include <array>
+#include <cstring>
 #include <iterator>
 
 namespace tablicznik {
@@ -42,20 +44,26 @@ QString decodeDocument(QByteArrayView bytes)
 {
     QString text = QString::fromLatin1(bytes); // right for every byte below 0x80, nearly all of them
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (in[i] >= 0x80)
-            text[i] = QChar(cp1250ToUnicode(in[i]));
+    const qsizetype size = bytes.size();
+    QChar *out = nullptr;
+    for (qsizetype i = 0; i < size;) {
+        // Eight plain ASCII bytes at a time.
+        if (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, in + i, sizeof word);
+            if (!(word & 0x8080808080808080ULL)) {
+                i += 8;
+                continue;
+            }
+        }
+        if (in[i] >= 0x80) {
+            if (!out)
+                out = text.data(); // detaches once
+            out[i] = QChar(cp1250ToUnicode(in[i]));
+        }
+        ++i;
+    }
     return text;
-}
-
-bool isStoredKey(const QString &key)
-{
-    if (key == u"Numer")
-        return true;
-    for (const auto &f : kStoredTextFields)
-        if (key == QLatin1StringView(f.name))
-            return true;
-    return false;
 }
 
 ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
@@ -70,18 +78,22 @@ ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expected
         throw CatalogueError(path, QStringLiteral("plik musi zawierać jeden obiekt JSON"));
     const QJsonObject object = document.object();
 
-    // The stored keys that are present; only when the object has more keys
-    // than these is the first of the others looked for, to be named.
+    // One pass over the object's keys, each looked up in a table made once.
+    static const QHash<QString, int> fieldOfKey = [] {
+        QHash<QString, int> table;
+        for (std::size_t i = 0; i < std::size(kStoredTextFields); ++i)
+            table.insert(QLatin1StringView(kStoredTextFields[i].name), int(i));
+        return table;
+    }();
     std::array<QJsonObject::const_iterator, std::size(kStoredTextFields)> found;
-    qsizetype present = object.contains(QLatin1StringView("Numer")) ? 1 : 0;
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        found[i] = object.constFind(QLatin1StringView(kStoredTextFields[i].name));
-        present += found[i] != object.constEnd();
+    found.fill(object.constEnd());
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const QString key = it.key();
+        if (const auto field = fieldOfKey.constFind(key); field != fieldOfKey.constEnd())
+            found[std::size_t(*field)] = it;
+        else if (key != u"Numer")
+            throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(key));
     }
-    if (present != object.size())
-        for (auto it = object.begin(); it != object.end(); ++it)
-            if (!isStoredKey(it.key()))
-                throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(it.key()));
 
     ElementRecord record;
     const QJsonValue numer = object.value(QLatin1StringView("Numer"));
