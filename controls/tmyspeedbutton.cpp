@@ -147,6 +147,16 @@ QPoint TMySpeedButton::symbolOrigin(const QFont &symbol) const
     return {inkLeft - ink.left(), (height() - metrics.height()) / 2 + metrics.ascent()};
 }
 
+const TMySpeedButton::SymbolLayout &TMySpeedButton::symbolLayout() const
+{
+    if (!m_symbolLayout || m_symbolLayout->text != text() || m_symbolLayout->size != size() ||
+        m_symbolLayout->font != font()) {
+        const QFont fitted = symbolFont();
+        m_symbolLayout = SymbolLayout{text(), font(), size(), fitted, symbolOrigin(fitted)};
+    }
+    return *m_symbolLayout;
+}
+
 void TMySpeedButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -164,9 +174,9 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
         p.drawLine(w - 1, 0, w - 1, h - 1);
     }
 
-    const QFont symbol = symbolFont();
-    p.setFont(symbol);
-    const QPoint origin = symbolOrigin(symbol);
+    const SymbolLayout &symbol = symbolLayout();
+    p.setFont(symbol.fitted);
+    const QPoint origin = symbol.origin;
     if (!isEnabled()) {
         p.setPen(light);
         p.drawText(origin + QPoint(1, 1), text());

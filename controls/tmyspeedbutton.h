@@ -4,6 +4,9 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
+
+#include <optional>
 
 namespace tablicznik {
 
@@ -185,6 +188,18 @@ protected:
 private:
     QRect symbolArea() const;
     QPoint symbolOrigin(const QFont &symbol) const;
+
+    // The symbol's fitted font and place, measured again only when the
+    // text, the font or the size has changed: a hover repaints the button.
+    struct SymbolLayout {
+        QString text;
+        QFont font;
+        QSize size;
+        QFont fitted;
+        QPoint origin;
+    };
+    const SymbolLayout &symbolLayout() const;
+    mutable std::optional<SymbolLayout> m_symbolLayout;
 
     const ElementRecord *m_record;
     QColor m_textColor;
