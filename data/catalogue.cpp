@@ -25,8 +25,9 @@ namespace {
 
 QByteArray readWhole(const QString &path)
 {
-    // The program's own catalogue lies uncompressed in its resources, which
-    // live as long as the program: it is read in place, without a copy.
+    // The program's own catalogue lies in its resources, which live as long
+    // as the program: a file the resource compiler left uncompressed (all of
+    // them today) is read in place, without a copy.
     if (path.startsWith(u':')) {
         const QResource resource(path);
         if (resource.isValid() && resource.data() && resource.compressionAlgorithm() == QResource::NoCompression)
