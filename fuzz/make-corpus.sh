@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# fuzz/make-corpus.sh: rebuilds the seed corpus of every fuzz target from the
+# fuzz/make-corpus.sh: rebuilds the starting inputs of every fuzz target from the
 # real resources and the hand-written cases already committed, then
 # keeps only the inputs that add coverage (libFuzzer's -merge=1).
 #   stringtofloat  every value text of the 112 catalogue records

@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -55,7 +54,7 @@ struct PaintCounter : QObject {
 class StartupTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    FreshStore m_store;
     CueLog m_log;
     QDateTime m_now;
     int m_aboutShown = 0;
@@ -101,8 +100,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
+        QVERIFY(!m_store.open().isEmpty());
         m_log = CueLog();
         m_now = QDateTime(QDate(2027, 1, 1), QTime(9, 5, 0));
         m_aboutShown = 0;
@@ -111,7 +109,7 @@ private slots:
     void cleanup()
     {
         m_window.reset();
-        m_home.reset();
+        m_store.close();
     }
 
     void firstRunShowsTheAboutWindowBeforeTheMainWindow()

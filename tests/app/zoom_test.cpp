@@ -12,12 +12,10 @@
 #include "windows/tfiszka.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <qpa/qplatformwindow.h>
 
 using namespace tablicznik;
@@ -47,7 +45,7 @@ class ZoomTest : public QObject {
     Q_OBJECT
 
     MainWindowFixture f;
-    std::unique_ptr<QTemporaryDir> m_home;
+    FreshStore m_store;
 
     QAction *choice(int percent) const
     {
@@ -76,15 +74,14 @@ private slots:
     }
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
+        QVERIFY(!m_store.open().isEmpty());
         f.open(programCatalogue(), MainWindowFixture::pointerDriven());
     }
     void cleanup()
     {
         DisplayScale::instance().setPercent(100);
         f.close();
-        m_home.reset();
+        m_store.close();
     }
 
     void menuOffersTheChoicesWithOneChecked()

@@ -1,6 +1,7 @@
 #include "freezeguard.h"
 #include "prefs/soundcues.h"
 #include "prefs/soundeffectplayer.h"
+#include "support/fakecueplayer.h"
 #include "support/testmain.h"
 
 #include <QRegularExpression>
@@ -10,69 +11,40 @@
 #include <atomic>
 
 using namespace tablicznik;
+using tablicznik::testing::CueLog;
 using tablicznik::testing::FreezeGuard;
+using tablicznik::testing::fakeCuePlayers;
 
 // How long a check waits for the cue thread on a machine busy with other
 // work; no check needs it when the machine is idle.
 constexpr int kPatience = 30000;
 
-namespace {
-
-// Players that answer from the event loop, later, as the real ones do: the
-// test says when each one has loaded or failed.
-struct Loading {
-    QStringList opened;
-    std::vector<std::function<void(bool)>> reports; // in the order of opening
-    QStringList played;
-};
-
-class LatePlayer : public CuePlayer {
-public:
-    explicit LatePlayer(Loading &loading) : m_loading(loading) {}
-    bool open(const QString &fileName) override
-    {
-        m_name = fileName;
-        m_loading.opened << fileName;
-        return true;
-    }
-    bool play() override
-    {
-        m_loading.played << m_name;
-        return true;
-    }
-    bool playAndWait(int) override { return play(); }
-    bool isPlaying() const override { return false; }
-    void watch(std::function<void(bool)> onStatus) override { m_loading.reports.push_back(std::move(onStatus)); }
-
-private:
-    Loading &m_loading;
-    QString m_name;
-};
-
-} // namespace
-
 // The cues' own logic when players answer later.
 class SoundCuesLoadingTest : public QObject {
     Q_OBJECT
 
-    Loading m_loading;
+    CueLog m_loading;
     std::unique_ptr<SoundCues> m_cues;
 
     void openCues()
     {
-        m_cues = std::make_unique<SoundCues>([this] { return std::make_unique<LatePlayer>(m_loading); });
+        m_cues = std::make_unique<SoundCues>(fakeCuePlayers(m_loading));
         m_cues->setPlaySounds(true);
         m_cues->open();
     }
 
 private slots:
-    void init() { m_loading = Loading(); }
+    void init()
+    {
+        m_loading = CueLog();
+        m_loading.late = true; // the players answer when the test says
+    }
 
     // Silent until the last of the four has loaded, whatever the order.
     void readyWhenAllFourHaveLoaded()
     {
         openCues();
-        QCOMPARE(m_loading.opened.size(), 4);
+        QCOMPARE(m_loading.calls.filter(QStringLiteral("open ")).size(), 4);
         QCOMPARE(int(m_loading.reports.size()), 4);
         for (int i : {2, 0, 3}) {
             m_loading.reports[i](true);

@@ -1,16 +1,16 @@
-#include "support/mediafiles.h"
 #include "prefs/animationview.h"
 #include "prefs/avireader.h"
 #include "prefs/settings.h"
 #include "prefs/soundcues.h"
 #include "prefs/soundeffectplayer.h"
+#include "support/mediafiles.h"
+#include "support/settingsfile.h"
 #include "support/testmain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,7 +278,7 @@ private slots:
 class HostileSettingsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    testing::FreshStore m_store;
     QString m_file;
 
     bool writeStore(const QByteArray &head, qint64 size, bool garbage)
@@ -303,17 +303,10 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_home->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
-        m_file = settings::location();
-        QVERIFY2(m_file.startsWith(m_home->path()), qPrintable(m_file));
+        m_file = m_store.open();
+        QVERIFY(!m_file.isEmpty());
     }
-    void cleanup()
-    {
-        QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
-        m_home.reset();
-    }
+    void cleanup() { m_store.close(); }
 
     void hugeStore_data()
     {

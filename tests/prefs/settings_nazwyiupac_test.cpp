@@ -2,15 +2,9 @@
 #include "support/settingsfile.h"
 #include "support/testmain.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace tablicznik;
 using tablicznik::testing::storedGroup;
@@ -26,29 +20,20 @@ const QString kAbsent = QStringLiteral("<absent>");
 class SettingsNazwyIUPACTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    testing::FreshStore m_store;
     QString m_file;
 
-    void writeStore(const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(m_file).path());
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
+    void writeStore(const QByteArray &content) { QVERIFY(testing::writeStoreFile(m_file, content)); }
     QString stored() const { return storedGroup(m_file).value(QStringLiteral("NazwyIUPAC"), kAbsent); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_home->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
-        m_file = settings::location();
-        QVERIFY(m_file.startsWith(m_home->path()));
+        m_file = m_store.open();
+        QVERIFY(!m_file.isEmpty());
     }
-    void cleanup() { m_home.reset(); }
+    void cleanup() { m_store.close(); }
 
     // What a stored value reads as, and what the store holds after the
     // start and after closing with the option unchanged. The other

@@ -8,10 +8,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace tablicznik;
 using tablicznik::testing::storedGroup;
@@ -34,7 +31,7 @@ Q_DECLARE_METATYPE(Preferences)
 class SettingsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    testing::FreshStore m_store;
     QString m_file;
     int m_aboutShown = 0;
 
@@ -42,13 +39,7 @@ class SettingsTest : public QObject {
     {
         return [this] { ++m_aboutShown; };
     }
-    void writeStore(const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(m_file).path());
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
+    void writeStore(const QByteArray &content) { QVERIFY(testing::writeStoreFile(m_file, content)); }
     static QByteArray group(const QByteArray &lines) { return "[2.00]\n" + lines; }
     bool runningAsRootCanWrite() const { return QFileInfo(m_file).isWritable(); }
 
@@ -58,19 +49,12 @@ private slots:
     // Every case gets a store of its own in an empty folder.
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_home->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
-        m_file = settings::location();
-        QVERIFY2(m_file.startsWith(m_home->path()), qPrintable(m_file));
+        m_file = m_store.open();
+        QVERIFY(!m_file.isEmpty());
         QVERIFY(m_file.endsWith(kOrganisation.toString() + QStringLiteral("/Tablicznik.conf")));
         m_aboutShown = 0;
     }
-    void cleanup()
-    {
-        QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
-        m_home.reset();
-    }
+    void cleanup() { m_store.close(); }
 
     void firstRunCreatesTheStoreAndShowsTheAboutWindowOnce()
     {

@@ -111,6 +111,17 @@ class SoundDeviceTest : public QObject {
         return std::any_of(outputs.begin(), outputs.end(), [&](const QAudioDevice &d) { return d.id() == sink; });
     }
 
+    // The program's cues, switched on, once every file has loaded or failed
+    // (or the wait has ended: the caller checks).
+    static std::unique_ptr<SoundCues> openCues(int loadLimit = kPatience)
+    {
+        auto cues = std::make_unique<SoundCues>(SoundEffectPlayer::factory(programsCues(loadLimit)));
+        cues->setPlaySounds(true);
+        cues->open();
+        (void)QTest::qWaitFor([&] { return !cues->loading(); }, kPatience);
+        return cues;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -126,10 +137,8 @@ private slots:
     // cues fall silent for the rest of the run, and the preference stays.
     void cueAfterTheDeviceIsGone()
     {
-        SoundCues cues(SoundEffectPlayer::factory(programsCues()));
-        cues.setPlaySounds(true);
-        cues.open();
-        QTRY_VERIFY_WITH_TIMEOUT(!cues.loading(), kPatience);
+        const std::unique_ptr<SoundCues> opened = openCues();
+        SoundCues &cues = *opened;
         QVERIFY(cues.soundsReady());
 
         {
@@ -165,11 +174,9 @@ private slots:
         QVERIFY(!cues.soundsReady());
 
         // Cues opened now find no output at all and stay silent.
-        SoundCues later(SoundEffectPlayer::factory(programsCues()));
-        later.setPlaySounds(true);
-        later.open();
-        QTRY_VERIFY_WITH_TIMEOUT(!later.loading(), kPatience);
-        QVERIFY(!later.soundsReady());
+        const std::unique_ptr<SoundCues> later = openCues();
+        QVERIFY(!later->loading());
+        QVERIFY(!later->soundsReady());
     }
 
     // The exit cue's wait ends with the sound; then the
@@ -185,12 +192,8 @@ private slots:
         // limit, as they should. What is tried here needs working cues, so a
         // fresh set is opened again.
         std::unique_ptr<SoundCues> opened;
-        for (int attempt = 0; attempt < 3 && !(opened && opened->soundsReady()); ++attempt) {
-            opened = std::make_unique<SoundCues>(SoundEffectPlayer::factory(programsCues(kPatience / 3)));
-            opened->setPlaySounds(true);
-            opened->open();
-            QTRY_VERIFY_WITH_TIMEOUT(!opened->loading(), kPatience);
-        }
+        for (int attempt = 0; attempt < 3 && !(opened && opened->soundsReady()); ++attempt)
+            opened = openCues(kPatience / 3);
         SoundCues &cues = *opened;
         QVERIFY(cues.soundsReady());
 

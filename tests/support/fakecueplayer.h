@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace tablicznik::testing {
 
@@ -32,6 +33,11 @@ struct CueLog {
     QSet<QString> sounding;
     std::function<void()> onOpen; // runs at every open, to look at the world then
     std::function<void()> onWait; // runs when a sound is waited for (the exit cue)
+    // With `late` set, the players report their loading only when the test
+    // calls what they left in `reports`, in the order of opening, as the real
+    // ones answer later from the event loop; otherwise they are ready at once.
+    bool late = false;
+    std::vector<std::function<void(bool ready)>> reports;
 
     // The plays and waits among the requests.
     QStringList requests() const
@@ -87,6 +93,13 @@ public:
         return true;
     }
     bool isPlaying() const override { return m_log.sounding.contains(m_name); }
+    void watch(std::function<void(bool ready)> onStatus) override
+    {
+        if (m_log.late)
+            m_log.reports.push_back(std::move(onStatus));
+        else
+            onStatus(true);
+    }
 
 private:
     CueLog &m_log;

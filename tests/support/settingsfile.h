@@ -1,10 +1,16 @@
 #pragma once
 
+#include "prefs/settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace tablicznik::testing {
 
@@ -27,14 +33,46 @@ inline QMap<QString, QString> storedGroup(const QString &fileName)
     return values;
 }
 
-// Writes the group "2.00" with these lines as the whole settings file at
-// `fileName` (settings::location() for the program's own); false when it
-// cannot be written.
-inline bool writeStoredGroup(const QString &fileName, const QByteArray &lines)
+// Writes `content` as the whole file at `fileName` (settings::location() for
+// the program's own store), making its folder; false when it cannot be written.
+inline bool writeStoreFile(const QString &fileName, const QByteArray &content)
 {
     QDir().mkpath(QFileInfo(fileName).path());
     QFile out(fileName);
-    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write("[2.00]\n" + lines) > 0;
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(content) == content.size();
 }
+
+// The same with the group "2.00" holding these lines.
+inline bool writeStoredGroup(const QString &fileName, const QByteArray &lines)
+{
+    return writeStoreFile(fileName, "[2.00]\n" + lines);
+}
+
+// A settings store of its own in an empty folder, for one test case: while
+// it is open, the program's store (settings::location()) lies in that folder.
+class FreshStore {
+public:
+    // The store's file name; empty when the folder could not be made.
+    QString open()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        if (!m_home->isValid())
+            return {};
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->path());
+        const QString file = settings::location();
+        return file.startsWith(m_home->path()) ? file : QString();
+    }
+    // The file made writable again, as a case may have locked it, and the
+    // folder removed.
+    void close()
+    {
+        if (m_home)
+            QFile::setPermissions(settings::location(), QFile::ReadOwner | QFile::WriteOwner);
+        m_home.reset();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};
 
 } // namespace tablicznik::testing

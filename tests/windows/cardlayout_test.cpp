@@ -1,8 +1,10 @@
 #include "data/catalogue.h"
 #include "richtext/richtextview.h"
+#include "support/auxiliarywindows.h"
+#include "support/card.h"
+#include "support/catalogue.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"
-#include "support/auxiliarywindows.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -16,22 +18,7 @@ using namespace tablicznik::testing;
 
 namespace {
 
-const Catalogue &catalogue()
-{
-    static const Catalogue loaded = Catalogue::load();
-    return loaded;
-}
-
-struct Card {
-    WindowsFixture f;
-    QWidget table;
-    TFiszka *card;
-    explicit Card(const QString &name) : card(f.windows.show(new TFiszka(f.windows, catalogue(), &table, name)))
-    {
-        QVERIFY(QTest::qWaitForWindowExposed(card));
-    }
-    RichTextView *view() const { return child<RichTextView>(card, "RichEdit1"); }
-};
+using Card = ShownCard;
 
 // The columns of a picture with something dark in them: the text.
 QList<int> inkedColumns(const QImage &picture)

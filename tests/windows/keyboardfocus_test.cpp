@@ -1,11 +1,13 @@
 #include "data/catalogue.h"
 #include "richtext/richtextview.h"
+#include "support/auxiliarywindows.h"
+#include "support/card.h"
+#include "support/catalogue.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"
 #include "windows/tprzedrostkiform.h"
 #include "windows/tstaleform.h"
 #include "windows/tzrodlaform.h"
-#include "support/auxiliarywindows.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,12 +21,6 @@ using namespace tablicznik::testing;
 
 namespace {
 
-const Catalogue &catalogue()
-{
-    static const Catalogue loaded = Catalogue::load();
-    return loaded;
-}
-
 // A key as the user presses it: to whatever has the window's focus.
 void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
@@ -32,19 +28,10 @@ void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     QTest::keyClick(target, key, modifiers);
 }
 
-struct Card {
-    WindowsFixture f;
-    QWidget table;
-    TFiszka *card;
-    explicit Card(const QString &name) : card(f.windows.show(new TFiszka(f.windows, catalogue(), &table, name)))
-    {
-        card->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(card));
-    }
-    template <typename T = QWidget>
-    T *find(const char *name) const { return child<T>(card, name); }
+struct Card : ShownCard {
+    explicit Card(const QString &name) : ShownCard(name, true) {}
     QString element() const { return find<QComboBox>("ComboBox1")->currentText(); }
-    QScrollBar *scroll() const { return find<RichTextView>("RichEdit1")->verticalScrollBar(); }
+    QScrollBar *scroll() const { return view()->verticalScrollBar(); }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "richtext/richtextview.h"
 #include "support/auxiliarywindows.h"
+#include "support/card.h"
 #include "support/catalogue.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"
@@ -70,17 +71,7 @@ bool polishBefore(const QString &a, const QString &b)
     return a.size() - i < b.size() - j;
 }
 
-// A card, shown, on the element of that name.
-struct Card {
-    WindowsFixture f;
-    QWidget table;
-    TFiszka *card;
-    explicit Card(const QString &name) : card(f.windows.show(new TFiszka(f.windows, programCatalogue(), &table, name)))
-    {
-        QVERIFY(QTest::qWaitForWindowExposed(card));
-    }
-    TFiszka &operator*() { return *card; }
-};
+using Card = ShownCard;
 
 QString longestDescription()
 {
