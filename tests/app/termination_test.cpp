@@ -1,7 +1,7 @@
+#include "support/settingsfile.h"
 #include "support/testmain.h"
 
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,10 +17,12 @@ class TerminationTest : public QObject {
     {
         return home.filePath(QStringLiteral("Lumera/Tablicznik.conf"));
     }
+    // Read from the file itself: QSettings keeps a parsed copy per file and
+    // trusts it while size and modification time match, and the child's two
+    // writes may differ in neither (1 -> 0 within one clock tick).
     static QVariant stored(const QTemporaryDir &home, const char *key)
     {
-        QSettings store(storeFile(home), QSettings::IniFormat);
-        return store.value(QStringLiteral("2.00/") + QLatin1StringView(key));
+        return tablicznik::testing::storedGroup(storeFile(home)).value(QLatin1StringView(key));
     }
 
 private slots:
@@ -34,12 +36,8 @@ private slots:
     {
         QFETCH(int, signalNumber);
         QTemporaryDir home;
-        {
-            QSettings store(storeFile(home), QSettings::IniFormat);
-            store.beginGroup(QStringLiteral("2.00"));
-            for (const char *key : {"Showed", "PlaySounds", "ShowTime", "ShowAVI", "ShowHelp"})
-                store.setValue(QLatin1StringView(key), 1);
-        }
+        QVERIFY(tablicznik::testing::writeStoredGroup(storeFile(home),
+                                                      "Showed=1\nPlaySounds=1\nShowTime=1\nShowAVI=1\nShowHelp=1\n"));
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
