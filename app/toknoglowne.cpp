@@ -16,7 +16,7 @@
 #include "prefs/animationview.h"
 #include "prefs/hintswitch.h"
 #include "prefs/soundcues.h"
-#include "prefs/soundeffectplayer.h"
+#include "prefs/soundlibrary.h"
 #include "tablekeyboard.h"
 #include "views/legend.h"
 #include "views/propertyviews.h"
@@ -73,7 +73,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 WindowServices WindowServices::program()
 {
-    WindowServices services(SoundEffectPlayer::factory());
+    WindowServices services(soundLibraryPlayers());
     services.settingsStore = true;
     services.firstRunAbout = [](TOknoGlowne &window) {
         // The windows it opens (the author's) stay with the main window.

@@ -1,6 +1,6 @@
 #include "prefs/avireader.h"
 #include "prefs/settings.h"
-#include "prefs/soundeffectplayer.h"
+#include "sound/soundeffectplayer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "prefs/avireader.h"
 #include "prefs/soundcues.h"
-#include "prefs/soundeffectplayer.h"
+#include "sound/soundeffectplayer.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>

@@ -2,7 +2,8 @@
 # install_checks.sh CHECK: one check of the installation, run by CTest (see
 # CMakeLists.txt beside this file). The environment names the tools (CMAKE,
 # CPACK), the build (BUILD_DIR, SOURCE_DIR), the staging folder and prefix (STAGE, PREFIX),
-# the list of expected files (EXPECTED) and the facts the build states
+# the list of expected files (EXPECTED, where @LIBRARY_DIR@ stands for the
+# program's library folder under the prefix, LIBRARY_DIR) and the facts the build states
 # (APP_ID, VERSION, RELEASE_DATE, ORGANISATION).
 set -euo pipefail
 
@@ -16,7 +17,7 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 # The expected files under the prefix, one a line, sorted.
-expected_files() { sed "s|^|${PREFIX#/}/|" "$EXPECTED" | LC_ALL=C sort; }
+expected_files() { sed "s|@LIBRARY_DIR@|$LIBRARY_DIR|; s|^|${PREFIX#/}/|" "$EXPECTED" | LC_ALL=C sort; }
 
 # A staged install holds exactly the expected files with Debian's modes, and
 # the data it installs are the project's own.
@@ -199,8 +200,9 @@ installed_program() {
   grep -qxE 'Showed=[01]' "$tmp/new/config/$ORGANISATION/Tablicznik.conf" \
     || fail "the new user's settings are not in the fresh home's configuration folder"
 
-  mkdir -p "$tmp/alone/bin"
+  mkdir -p "$tmp/alone/bin" "$tmp/alone/$LIBRARY_DIR"
   cp "$program" "$tmp/alone/bin/"
+  cp "$root/$LIBRARY_DIR/libtablicznik-sound.so" "$tmp/alone/$LIBRARY_DIR/"
   local alone
   alone=$(realpath "$tmp/alone")
   not_found() {
@@ -212,6 +214,17 @@ installed_program() {
   }
   echo "The program without its data folder:"
   watch_program "$tmp/seen" "$tmp/alone/bin/tablicznik" not_found || fail "the lookup without cues went wrong"
+
+  rm "$tmp/alone/$LIBRARY_DIR/libtablicznik-sound.so"
+  no_library() {
+    case $1 in
+      "tablicznik.cues: no sound library, the cues are silent: "*) return 0 ;;
+      "tablicznik.cues: "*) return 1 ;;
+    esac
+    return 2
+  }
+  echo "The program without its sound library:"
+  watch_program "$tmp/seen" "$tmp/alone/bin/tablicznik" no_library || fail "the program without its sound library went wrong"
 }
 
 case ${1:-} in

@@ -1,6 +1,6 @@
 #include "freezeguard.h"
 #include "prefs/soundcues.h"
-#include "prefs/soundeffectplayer.h"
+#include "sound/soundeffectplayer.h"
 #include "support/fakecueplayer.h"
 #include "support/testmain.h"
 

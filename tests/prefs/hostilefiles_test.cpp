@@ -2,7 +2,7 @@
 #include "prefs/avireader.h"
 #include "prefs/settings.h"
 #include "prefs/soundcues.h"
-#include "prefs/soundeffectplayer.h"
+#include "sound/soundeffectplayer.h"
 #include "support/mediafiles.h"
 #include "support/settingsfile.h"
 #include "support/testmain.h"

@@ -1,5 +1,6 @@
 #include "prefs/soundcues.h"
-#include "prefs/soundeffectplayer.h"
+#include "prefs/soundlibrary.h"
+#include "sound/soundeffectplayer.h"
 #include "support/mediafiles.h"
 #include "support/testmain.h"
 
@@ -171,6 +172,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!cues.loading(), 30000); // every player has answered, on a busy machine too
         QVERIFY(!cues.soundsReady());
         cues.PlayExit(); // returns at once: nothing to wait for
+    }
+
+    // A program that links the sound library (as this test does) takes its
+    // players from it without looking for the file.
+    void theProgramsPlayersComeFromTheLinkedLibrary()
+    {
+        const auto player = soundLibraryPlayers()();
+        QVERIFY(dynamic_cast<SoundEffectPlayer *>(player.get()));
+        QVERIFY(!player->open(QStringLiteral("no-such-cue.wav")));
     }
 };
 

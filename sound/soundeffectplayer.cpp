@@ -472,4 +472,10 @@ void SoundEffectPlayer::deliver()
 
 } // namespace tablicznik
 
+// What the program looks up when it loads this library for its first cue.
+extern "C" Q_DECL_EXPORT void tablicznik_sound_factory(tablicznik::CuePlayerFactory *factory)
+{
+    *factory = tablicznik::SoundEffectPlayer::factory();
+}
+
 #include "soundeffectplayer.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cueplayer.h"
+#include "prefs/cueplayer.h"
 
 #include <QByteArrayView>
 #include <QStringList>
