@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    std::future<tablicznik::Catalogue> catalogue = tablicznik::startReadingCatalogue(); // meanwhile
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
     QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
@@ -14,5 +15,5 @@ int main(int argc, char *argv[])
     // the window with.
     QGuiApplication::setDesktopFileName(tablicznik::kApplicationId.toString());
     tablicznik::installQtTranslations(app); // Qt's own dialogs and menus in Polish
-    return tablicznik::runProgram(tablicznik::WindowServices::program());
+    return tablicznik::runProgram(tablicznik::WindowServices::program(), {}, std::move(catalogue));
 }

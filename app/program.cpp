@@ -5,9 +5,22 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <fontconfig/fontconfig.h>
+
 namespace tablicznik {
 
-int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)> &shown)
+std::future<Catalogue> startReadingCatalogue()
+{
+    return std::async(std::launch::async, [] {
+        // The configuration Qt's font database asks for at the first text it
+        // measures; fontconfig loads it once per process, whoever asks first.
+        FcInit();
+        return Catalogue::load();
+    });
+}
+
+int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)> &shown,
+               std::future<Catalogue> catalogue)
 {
     // A logout, `kill` or Ctrl+C closes the windows as the close box does:
     // the main window's closing steps store the settings.
@@ -17,7 +30,7 @@ int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)>
         QCoreApplication::quit();
     });
     try {
-        TOknoGlowne window(Catalogue::load(), std::move(services));
+        TOknoGlowne window(catalogue.valid() ? catalogue.get() : Catalogue::load(), std::move(services));
         if (termination.received()) { // during the first-run window
             window.ZapiszRejestr();
             return 0;

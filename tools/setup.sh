@@ -15,6 +15,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev             # widgets, printing, tests, sound
   qt6-translations-l10n                       # Qt's own dialogs and menus in Polish
   qt6-base-private-dev                        # the zoom of windows that exist
+  libfontconfig-dev                           # the font configuration, loaded early at start
   libjpeg62-turbo                             # Qt's JPEG reader
   fonts-liberation2 fonts-dejavu-core         # Arial and Times New Roman metrics
   clang libclang-rt-14-dev                    # the fuzz targets
