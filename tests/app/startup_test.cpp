@@ -1,8 +1,10 @@
+#include "app/program.h"
 #include "app/toknoglowne.h"
 #include "prefs/animationview.h"
 #include "prefs/dateclock.h"
 #include "prefs/settings.h"
 #include "prefs/soundcues.h"
+#include "support/catalogue.h"
 #include "support/mainwindow.h"
 #include "support/settingsfile.h"
 #include "support/testmain.h"
@@ -97,6 +99,24 @@ class StartupTest : public QObject {
     QString clockText() { return control<QLabel>("WitamyLab2")->text(); }
 
 private slots:
+    // The catalogue read on the second thread is the one read here, field by
+    // field, and the thread ends with it.
+    void theCatalogueReadMeanwhileIsTheProgramsOwn()
+    {
+        std::future<Catalogue> reading = startReadingCatalogue();
+        QVERIFY(reading.valid());
+        const Catalogue read = reading.get();
+        const Catalogue &own = programCatalogue();
+        QCOMPARE(std::distance(read.begin(), read.end()), std::distance(own.begin(), own.end()));
+        for (int n = 1; n <= Catalogue::kCount; ++n) {
+            const ElementRecord &a = read.element(n), &b = own.element(n);
+            QCOMPARE(a.Numer, b.Numer);
+            for (const TextField &field : kStoredTextFields)
+                QVERIFY2(a.*field.member == b.*field.member, field.name);
+            QVERIFY(a.Opis == b.Opis);
+        }
+    }
+
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {

@@ -13,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    std::future<tablicznik::Catalogue> catalogue = tablicznik::startReadingCatalogue();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
     QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
@@ -23,5 +24,5 @@ int main(int argc, char *argv[])
         window.setShowAVI(false);
         std::puts("ready");
         std::fflush(stdout);
-    });
+    }, std::move(catalogue));
 }
