@@ -167,8 +167,8 @@ public:
     TABLICZNIK_RECORD_FIELD(ZawUklad)
     TABLICZNIK_RECORD_FIELD(Izotopy)
     TABLICZNIK_RECORD_FIELD(Mineraly)
-    TABLICZNIK_RECORD_FIELD(Opis)
 #undef TABLICZNIK_RECORD_FIELD
+    QString getOpis() const { return m_record->Opis.text(); }
 
 signals:
     // Pointer movement over an enabled element (any buttons held).

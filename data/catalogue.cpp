@@ -1,6 +1,5 @@
 #include "catalogue.h"
 
-#include "cp1250.h"
 #include "modernnames.h"
 
 #include <QFile>
@@ -11,7 +10,6 @@
 #include <QSet>
 
 #include <array>
-#include <cstring>
 #include <iterator>
 
 namespace tablicznik {
@@ -37,34 +35,6 @@ QByteArray readWhole(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw CatalogueError(path, QStringLiteral("plik nie istnieje lub nie można go odczytać"));
     return file.readAll();
-}
-
-// The documents are written in Windows-1250; any byte above 0x7F outside an
-// escape is a letter of that code page.
-QString decodeDocument(QByteArrayView bytes)
-{
-    QString text = QString::fromLatin1(bytes); // right for every byte below 0x80, nearly all of them
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype size = bytes.size();
-    QChar *out = nullptr;
-    for (qsizetype i = 0; i < size;) {
-        // Eight plain ASCII bytes at a time.
-        if (i + 8 <= size) {
-            quint64 word;
-            std::memcpy(&word, in + i, sizeof word);
-            if (!(word & 0x8080808080808080ULL)) {
-                i += 8;
-                continue;
-            }
-        }
-        if (in[i] >= 0x80) {
-            if (!out)
-                out = text.data(); // detaches once
-            out[i] = QChar(cp1250ToUnicode(in[i]));
-        }
-        ++i;
-    }
-    return text;
 }
 
 ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
@@ -128,16 +98,18 @@ QString heading(const QString &nazwa, const QString &symbol)
 
 } // namespace
 
-ElementRecord Catalogue::readElement(QByteArrayView record, QByteArrayView description, int expectedNumber,
+ElementRecord Catalogue::readElement(QByteArrayView record, const QByteArray &description, int expectedNumber,
                                      const QString &recordName, const QString &descriptionName)
 {
     ElementRecord element = readRecord(record, recordName, expectedNumber);
-    element.Opis = decodeDocument(description);
-    if (!element.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
+    // One character a byte, and the header is plain ASCII: both are checked
+    // on the bytes, which are decoded only when the description is read.
+    if (!description.startsWith("{\\rtf1\\ansi"))
         throw CatalogueError(descriptionName, QStringLiteral("opis nie jest dokumentem RTF"));
-    if (element.Opis.size() > kDescriptionLimit)
+    if (description.size() > kDescriptionLimit)
         throw CatalogueError(descriptionName, QStringLiteral("opis ma %1 znaków, więcej niż dozwolone %2")
-                                                  .arg(element.Opis.size()).arg(kDescriptionLimit));
+                                                  .arg(description.size()).arg(kDescriptionLimit));
+    element.Opis = Description(description);
     return element;
 }
 
@@ -170,7 +142,7 @@ Catalogue Catalogue::load(const QString &folder)
             throw CatalogueError(
                 folder + QStringLiteral("/%1.json").arg(m.numer, 3, 10, QLatin1Char('0')),
                 QStringLiteral("today's name \"%1\" is already used by another element").arg(modern.Nazwa));
-        modern.Opis.replace(heading(record.Nazwa, record.Symbol), heading(modern.Nazwa, modern.Symbol));
+        modern.Opis = record.Opis.renamed(heading(record.Nazwa, record.Symbol), heading(modern.Nazwa, modern.Symbol));
         catalogue.m_renamed.push_back({m.numer, std::move(systematic), std::move(modern)});
     }
     return catalogue;

@@ -29,8 +29,9 @@ public:
 
     // One element from the bytes of its two files, the JSON record and the
     // RTF description, checked as `load` checks them; the names are those
-    // the messages give. Throws CatalogueError.
-    static ElementRecord readElement(QByteArrayView record, QByteArrayView description, int expectedNumber,
+    // the messages give. The record keeps the description's bytes (shared,
+    // not copied). Throws CatalogueError.
+    static ElementRecord readElement(QByteArrayView record, const QByteArray &description, int expectedNumber,
                                      const QString &recordName, const QString &descriptionName);
 
     // numer 1 ... 112
@@ -59,7 +60,8 @@ public:
 private:
     // What the naming changes in one record.
     struct Naming {
-        QString Symbol, Nazwa, NazAng, NazLac, Opis;
+        QString Symbol, Nazwa, NazAng, NazLac;
+        Description Opis;
     };
     struct Renamed {
         int numer;

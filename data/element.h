@@ -1,5 +1,7 @@
 #pragma once
 
+#include "description.h"
+
 #include <QString>
 
 namespace tablicznik {
@@ -26,7 +28,7 @@ struct ElementRecord {
 #define TABLICZNIK_DECLARE_FIELD(name) QString name;
     TABLICZNIK_TEXT_FIELDS(TABLICZNIK_DECLARE_FIELD)
 #undef TABLICZNIK_DECLARE_FIELD
-    QString Opis; // a complete RTF document, kept apart from the stored fields
+    Description Opis; // kept apart from the stored fields
 };
 
 // A text field of the record: what tables hold to name one, so that a

@@ -19,16 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto *nul = static_cast<const char *>(std::memchr(rest, 0, restSize));
     const size_t recordSize = nul ? size_t(nul - rest) : restSize;
     const QByteArrayView record(rest, qsizetype(recordSize));
-    const QByteArrayView description = nul ? QByteArrayView(nul + 1, qsizetype(restSize - recordSize - 1))
-                                            : QByteArrayView();
+    const QByteArray description = nul ? QByteArray(nul + 1, qsizetype(restSize - recordSize - 1)) : QByteArray();
     const QString recordName = QStringLiteral("record.json"), descriptionName = QStringLiteral("description.rtf");
     try {
         const tablicznik::ElementRecord element =
             tablicznik::Catalogue::readElement(record, description, expected, recordName, descriptionName);
         if (element.Numer != expected || element.Symbol.isEmpty() || element.Nazwa.isEmpty())
             std::abort();
-        if (element.Opis.size() != description.size() || element.Opis.size() > tablicznik::Catalogue::kDescriptionLimit ||
-            !element.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
+        const QString text = element.Opis.text(); // one character a byte, whatever the bytes
+        if (element.Opis.size() != description.size() || text.size() != description.size() ||
+            text.size() > tablicznik::Catalogue::kDescriptionLimit || !text.startsWith(QLatin1StringView("{\\rtf1\\ansi")))
             std::abort();
     } catch (const tablicznik::CatalogueError &error) {
         if (error.fault.isEmpty() || (error.file != recordName && error.file != descriptionName))

@@ -205,7 +205,7 @@ void TFiszka::loadSelected()
     const QString name = m_list->currentText();
     const int numer = m_catalogue.numberOf(name);
     if (numer > 0) {
-        m_loadedDescription = m_catalogue.element(numer).Opis;
+        m_loadedDescription = m_catalogue.element(numer).Opis.text();
         m_view->load(m_loadedDescription);
         m_view->setAccessibleName(QStringLiteral("Opis: ") + name); // read as the element's document
     }
@@ -218,7 +218,7 @@ void TFiszka::namesChanged()
     const int numer = m_list->currentData().toInt();
     if (!m_shown || !numer)
         return; // the card shows its element under the new name when it is shown
-    const QString &description = m_catalogue.element(numer).Opis;
+    const QString description = m_catalogue.element(numer).Opis.text();
     if (description != m_loadedDescription) {
         QScrollBar *scroll = m_view->verticalScrollBar();
         const int at = scroll->value();

@@ -38,7 +38,7 @@ private slots:
             QCOMPARE(button.property(f.name).toString(), record.*f.member);
         }
         QVERIFY(published.remove(QStringLiteral("Opis")));
-        QCOMPARE(button.property("Opis").toString(), record.Opis);
+        QCOMPARE(button.property("Opis").toString(), record.Opis.text());
         QVERIFY(published.remove(QStringLiteral("Numer")));
         QCOMPARE(button.property("Numer").toInt(), 26);
         // What is left is the button's own state, not a field.

@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(m_button->property("Numer").toInt(), 26);
         QCOMPARE(m_button->property("PromAtom").toString(), QStringLiteral("126"));
         QCOMPARE(m_button->property("OporWlas").toString(), m_record.OporWlas);
-        QCOMPARE(m_button->property("Opis").toString(), m_record.Opis);
+        QCOMPARE(m_button->property("Opis").toString(), m_record.Opis.text());
         QCOMPARE(m_button->property("IsUp").toBool(), false);
         QCOMPARE(m_button->property("textColor").value<QColor>(), colour(SystemColour::BtnText));
         QCOMPARE(m_button->cursor().shape(), Qt::PointingHandCursor);

@@ -66,7 +66,7 @@ private slots:
     {
         QFETCH(int, numer);
         const ElementRecord &element = m_catalogue.element(numer);
-        const QString &rtf = element.Opis;
+        const QString rtf = element.Opis.text();
         QVERIFY2(rtf.size() >= 2740 && rtf.size() <= 9835, qPrintable(QString::number(rtf.size())));
         QVERIFY(rtf.startsWith(QLatin1StringView("{\\rtf1\\ansi\\ansicpg1250")));
         QVERIFY(rtf.contains(QLatin1StringView("\\fcharset238 Times New Roman")));

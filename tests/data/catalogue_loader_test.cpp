@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 using namespace tablicznik;
 using namespace tablicznik::testing;
@@ -60,7 +61,7 @@ private slots:
         for (const ElementRecord &record : catalogue) {
             QCOMPARE(record.Numer, expected++);
             QVERIFY(!record.Symbol.isEmpty());
-            QVERIFY(record.Opis.startsWith(QLatin1StringView("{\\rtf1\\ansi")));
+            QVERIFY(record.Opis.text().startsWith(QLatin1StringView("{\\rtf1\\ansi")));
         }
         QCOMPARE(expected, 113);
         QCOMPARE(catalogue.element(26).Symbol, QStringLiteral("Fe"));
@@ -209,12 +210,12 @@ private slots:
         CatalogueCopy copy;
         const Catalogue copied = Catalogue::load(copy.dir.path());
         for (int n = 1; n <= Catalogue::kCount; ++n) {
-            QCOMPARE(copied.element(n).Opis, own.element(n).Opis);
+            QCOMPARE(copied.element(n).Opis.text(), own.element(n).Opis.text());
             QCOMPARE(copied.element(n).Izotopy, own.element(n).Izotopy);
             QCOMPARE(copied.element(n).Nazwa, own.element(n).Nazwa);
         }
         copy.write("008.rtf", "{\\rtf1\\ansi Tlen \xb9\xea\xb3\x9c\xbf \x80}");
-        QCOMPARE(Catalogue::load(copy.dir.path()).element(8).Opis, QStringLiteral("{\\rtf1\\ansi Tlen ąęłśż €}"));
+        QCOMPARE(Catalogue::load(copy.dir.path()).element(8).Opis.text(), QStringLiteral("{\\rtf1\\ansi Tlen ąęłśż €}"));
     }
 
     // An untouched copy loads, and a description of exactly the limit is
@@ -224,8 +225,29 @@ private slots:
         CatalogueCopy copy;
         QCOMPARE(Catalogue::load(copy.dir.path()).element(64).Symbol, QStringLiteral("Gd"));
         const QByteArray head = "{\\rtf1\\ansi ";
-        copy.write("064.rtf", head + QByteArray(Catalogue::kDescriptionLimit - head.size() - 1, 'x') + "}");
-        QCOMPARE(Catalogue::load(copy.dir.path()).element(64).Opis.size(), Catalogue::kDescriptionLimit);
+        // Letters of the code page count one character each, as they show.
+        copy.write("064.rtf", head + QByteArray(Catalogue::kDescriptionLimit - head.size() - 1, '\xb9') + "}");
+        const Catalogue atLimit = Catalogue::load(copy.dir.path());
+        QCOMPARE(atLimit.element(64).Opis.size(), Catalogue::kDescriptionLimit);
+        const QString text = atLimit.element(64).Opis.text();
+        QCOMPARE(text.size(), Catalogue::kDescriptionLimit);
+        QCOMPARE(text.count(u'ą'), Catalogue::kDescriptionLimit - head.size() - 1);
+    }
+
+    // The records keep their descriptions' bytes: a catalogue read from a
+    // folder still gives every description after the folder is gone.
+    void descriptionsOutliveTheirFiles()
+    {
+        std::optional<Catalogue> copied;
+        {
+            CatalogueCopy copy;
+            copy.write("026.rtf", "{\\rtf1\\ansi \xa3\xf3" "d\x9f}");
+            copied = Catalogue::load(copy.dir.path());
+        }
+        const Catalogue own = Catalogue::load();
+        QCOMPARE(copied->element(26).Opis.text(), QStringLiteral("{\\rtf1\\ansi Łódź}"));
+        for (int n : {1, 8, 112})
+            QCOMPARE(copied->element(n).Opis.text(), own.element(n).Opis.text());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <clocale>
@@ -68,6 +69,35 @@ private slots:
         const auto result = StringToFloat(text);
         QVERIFY(result.noNumber);
         QCOMPARE(result.malformed, malformed);
+    }
+
+    // Signs, digits, separators, exponents and blanks in every arrangement
+    // up to six characters: a number exactly when the text, its first comma
+    // read as the point, is " *[+-]?(D+.?D*|.D+)([eE][+-]?D+)? *".
+    void plainNumberGrammar()
+    {
+        static const QRegularExpression grammar(QStringLiteral(R"(^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)? *$)"));
+        const QString alphabet = QStringLiteral(" +-0,.e"); // zeros: no exponent overflows
+        QStringList texts{QString()};
+        for (qsizetype from = 0, level = 0; level < 6; ++level) {
+            const qsizetype to = texts.size();
+            for (qsizetype i = from; i < to; ++i)
+                for (QChar c : alphabet)
+                    texts << texts[i] + c;
+            from = to;
+        }
+        int numbers = 0;
+        for (const QString &text : texts) {
+            if (text.isEmpty() || text == u"-")
+                continue; // no data, not a number
+            QString read = text;
+            if (const auto comma = read.indexOf(u','); comma >= 0)
+                read[comma] = u'.';
+            const bool expected = grammar.match(read).hasMatch();
+            QVERIFY2(StringToFloat(text).noNumber != expected, qPrintable(u'"' + text + u'"'));
+            numbers += expected;
+        }
+        QCOMPARE(numbers, 847); // as many as another regular-expression engine counts
     }
 
     // Any length: a long run of digits is still one number.

@@ -50,7 +50,7 @@ inline int numberOfSymbol(QStringView symbol)
 inline QString fieldOf(const ElementRecord &e, QStringView name)
 {
     if (name == u"Opis")
-        return e.Opis;
+        return e.Opis.text();
     for (const TextField &f : kStoredTextFields)
         if (name == QLatin1StringView(f.name))
             return e.*f.member;

@@ -26,7 +26,7 @@ namespace {
 QString descriptionText(const QString &name)
 {
     RichTextView view;
-    view.load(programCatalogue().element(programCatalogue().numberOf(name)).Opis);
+    view.load(programCatalogue().element(programCatalogue().numberOf(name)).Opis.text());
     return view.toPlainText();
 }
 
