@@ -122,37 +122,44 @@ QRect TMySpeedButton::symbolArea() const
 // letters close up, a pixel at a time, and only then the font shrinks.
 QFont TMySpeedButton::symbolFont() const
 {
-    QFont fitted = font();
+    return fitSymbol().font;
+}
+
+// The fitted font with the symbol's ink in it, measured once for both.
+TMySpeedButton::FittedSymbol TMySpeedButton::fitSymbol() const
+{
+    FittedSymbol fitted{font(), {}};
     const int room = symbolArea().width();
-    for (int tighter = 0; QFontMetrics(fitted).tightBoundingRect(text()).width() > room; ++tighter) {
-        if (tighter < kMostTightening) {
-            fitted.setLetterSpacing(QFont::AbsoluteSpacing, -(tighter + 1));
-        } else if (fitted.pixelSize() > 1) {
-            fitted.setPixelSize(fitted.pixelSize() - 1);
-        } else {
+    for (int tighter = 0;; ++tighter) {
+        fitted.ink = QFontMetrics(fitted.font).tightBoundingRect(text());
+        if (fitted.ink.width() <= room)
             break;
-        }
+        if (tighter < kMostTightening)
+            fitted.font.setLetterSpacing(QFont::AbsoluteSpacing, -(tighter + 1));
+        else if (fitted.font.pixelSize() > 1)
+            fitted.font.setPixelSize(fitted.font.pixelSize() - 1);
+        else
+            break;
     }
     return fitted;
 }
 
 // Where the symbol's baseline starts: its ink centred across the area,
 // the text line centred down the button.
-QPoint TMySpeedButton::symbolOrigin(const QFont &symbol) const
+QPoint TMySpeedButton::symbolOrigin(const FittedSymbol &symbol) const
 {
-    const QFontMetrics metrics(symbol);
-    const QRect ink = metrics.tightBoundingRect(text());
+    const QFontMetrics metrics(symbol.font);
     const QRect area = symbolArea();
-    const int inkLeft = area.left() + (area.width() - ink.width()) / 2;
-    return {inkLeft - ink.left(), (height() - metrics.height()) / 2 + metrics.ascent()};
+    const int inkLeft = area.left() + (area.width() - symbol.ink.width()) / 2;
+    return {inkLeft - symbol.ink.left(), (height() - metrics.height()) / 2 + metrics.ascent()};
 }
 
 const TMySpeedButton::SymbolLayout &TMySpeedButton::symbolLayout() const
 {
     if (!m_symbolLayout || m_symbolLayout->text != text() || m_symbolLayout->size != size() ||
         m_symbolLayout->font != font()) {
-        const QFont fitted = symbolFont();
-        m_symbolLayout = SymbolLayout{text(), font(), size(), fitted, symbolOrigin(fitted)};
+        const FittedSymbol fitted = fitSymbol();
+        m_symbolLayout = SymbolLayout{text(), font(), size(), fitted.font, symbolOrigin(fitted)};
     }
     return *m_symbolLayout;
 }

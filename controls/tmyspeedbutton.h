@@ -187,7 +187,12 @@ protected:
 
 private:
     QRect symbolArea() const;
-    QPoint symbolOrigin(const QFont &symbol) const;
+    struct FittedSymbol {
+        QFont font;
+        QRect ink; // the symbol's tight bounding rectangle in that font
+    };
+    FittedSymbol fitSymbol() const;
+    QPoint symbolOrigin(const FittedSymbol &symbol) const;
 
     // The symbol's fitted font and place, measured again only when the
     // text, the font or the size has changed: a hover repaints the button.
