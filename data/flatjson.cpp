@@ -193,6 +193,18 @@ private:
         return true;
     }
 
+    // QString::fromUtf8 drops a byte order mark at the start; inside a
+    // string it is a character of the text, as Qt's JSON reader keeps it.
+    static QString decodeUtf8(QByteArrayView bytes)
+    {
+        QString text;
+        while (bytes.startsWith("\xEF\xBB\xBF")) {
+            text += QChar(0xFEFF);
+            bytes = bytes.sliced(3);
+        }
+        return text + QString::fromUtf8(bytes);
+    }
+
     static int hexValue(char c)
     {
         if (c >= '0' && c <= '9')
@@ -220,7 +232,7 @@ private:
             else if (plain)
                 out += QLatin1StringView(bytes);
             else if (isUtf8(bytes))
-                out += QString::fromUtf8(bytes);
+                out += decodeUtf8(bytes);
             else
                 return false;
             return true;
