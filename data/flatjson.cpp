@@ -1,6 +1,7 @@
 #include "flatjson.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tablicznik {
 
@@ -23,7 +24,8 @@ public:
             m_p += 3;
         skipBlanks();
         const bool object = m_p < m_end && *m_p == '{';
-        bool ok = object ? readObject(result.members) : skipValue(0);
+        JsonMember lone;
+        bool ok = object ? readObject(&result.members, 0) : readValue(lone, 0);
         skipBlanks();
         ok = ok && m_p == m_end;
         result.outcome = !ok ? FlatJson::Malformed : object ? FlatJson::Object : FlatJson::NotAnObject;
@@ -52,70 +54,65 @@ private:
         return false;
     }
 
-    bool readObject(std::vector<JsonMember> &members)
-    {
-        ++m_p; // '{'
-        if (take('}'))
-            return true;
-        do {
-            JsonMember member;
-            skipBlanks();
-            if (!readString(member.key) || !take(':'))
-                return false;
-            skipBlanks();
-            if (m_p < m_end && *m_p == '"') {
-                member.kind = JsonMember::String;
-                if (!readString(member.text))
-                    return false;
-            } else if (startsNumber()) {
-                member.kind = JsonMember::Number;
-                if (!readNumber(member.number))
-                    return false;
-            } else if (!skipValue(1)) {
-                return false;
-            }
-            members.push_back(std::move(member));
-        } while (take(','));
-        return take('}');
-    }
-
-    // Any JSON value, checked and passed over.
-    bool skipValue(int depth)
+    // One value at m_p: a string or a number is kept in `value`, anything
+    // else is checked and passed over.
+    bool readValue(JsonMember &value, int depth)
     {
         skipBlanks();
         if (m_p >= m_end)
             return false;
-        const char c = *m_p;
-        if (c == '"') {
-            QString ignored;
-            return readString(ignored);
+        if (*m_p == '"') {
+            value.kind = JsonMember::String;
+            return readString(value.text);
         }
         if (startsNumber()) {
-            double ignored;
-            return readNumber(ignored);
+            value.kind = JsonMember::Number;
+            return readNumber(value.number);
         }
+        value.kind = JsonMember::Other;
         for (const QByteArrayView word : {QByteArrayView("true"), QByteArrayView("false"), QByteArrayView("null")})
             if (QByteArrayView(m_p, m_end - m_p).startsWith(word)) {
                 m_p += word.size();
                 return true;
             }
-        if ((c != '[' && c != '{') || depth >= kDeepest)
+        if (depth >= kDeepest)
             return false;
-        const char close = c == '[' ? ']' : '}';
+        if (*m_p == '{')
+            return readObject(nullptr, depth + 1);
+        if (*m_p == '[')
+            return readArray(depth + 1);
+        return false;
+    }
+
+    // An object at m_p ('{'); its members go to `members` when it is given.
+    bool readObject(std::vector<JsonMember> *members, int depth)
+    {
         ++m_p;
-        if (take(close))
+        if (take('}'))
             return true;
         do {
-            if (c == '{') {
-                QString ignored;
-                skipBlanks();
-                if (!readString(ignored) || !take(':'))
-                    return false;
-            }
-            if (!skipValue(depth + 1))
+            JsonMember member;
+            skipBlanks();
+            if (!readString(member.key) || !take(':') || !readValue(member, depth))
+                return false;
+            if (members)
+                members->push_back(std::move(member));
+        } while (take(','));
+        return take('}');
+    }
+
+    // An array at m_p ('['), checked and passed over.
+    bool readArray(int depth)
+    {
+        ++m_p;
+        if (take(']'))
+            return true;
+        do {
+            JsonMember ignored;
+            if (!readValue(ignored, depth))
                 return false;
         } while (take(','));
-        return take(close);
+        return take(']');
     }
 
     bool startsNumber() const { return m_p < m_end && (*m_p == '-' || *m_p == '.' || (*m_p >= '0' && *m_p <= '9')); }
@@ -252,16 +249,10 @@ private:
             }
             if (!flush() || ++m_p >= m_end)
                 return false;
-            switch (*m_p) {
-            case '"': out += u'"'; break;
-            case '\\': out += u'\\'; break;
-            case '/': out += u'/'; break;
-            case 'b': out += u'\b'; break;
-            case 'f': out += u'\f'; break;
-            case 'n': out += u'\n'; break;
-            case 'r': out += u'\r'; break;
-            case 't': out += u'\t'; break;
-            case 'u': {
+            static constexpr char kEscapes[] = "\"\\/bfnrt", kMeanings[] = "\"\\/\b\f\n\r\t";
+            if (const char *escape = std::strchr(kEscapes, *m_p); escape && *m_p) {
+                out += QLatin1Char(kMeanings[escape - kEscapes]);
+            } else if (*m_p == 'u') {
                 if (m_end - m_p < 5)
                     return false;
                 int unit = 0;
@@ -273,11 +264,9 @@ private:
                 }
                 out += QChar(char16_t(unit)); // a surrogate pair arrives as its two halves
                 m_p += 4;
-                break;
-            }
-            default:
-                if (static_cast<unsigned char>(*m_p) >= 0x80)
-                    return false; // only a plain character stands for itself
+            } else if (static_cast<unsigned char>(*m_p) >= 0x80) {
+                return false; // only a plain character stands for itself
+            } else {
                 out += QLatin1Char(*m_p);
             }
             run = ++m_p;
