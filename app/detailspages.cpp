@@ -2,7 +2,7 @@
 
 #include "controls/colours.h"
 #include "pagecontrol.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "richtext/richtextview.h"
 
 #include <QApplication>

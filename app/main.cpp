@@ -1,6 +1,6 @@
 #include "app/program.h"
 #include "data/appinfo.h"
-#include "resources/qttranslations.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
 

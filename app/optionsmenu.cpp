@@ -3,7 +3,7 @@
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
 #include "controls/sharppictures.h"
-#include "prefs/animationview.h"
+#include "animation/animationview.h"
 #include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/toautorzeform.h"

@@ -2,19 +2,31 @@
 
 #include "terminationsignals.h"
 
+#include "cues/soundlibrary.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <QtGui/qtguiglobal.h>
+
+#if defined(TABLICZNIK_FONTCONFIG) && QT_CONFIG(fontconfig)
 #include <fontconfig/fontconfig.h>
+#define TABLICZNIK_EARLY_FONTCONFIG 1
+#endif
 
 namespace tablicznik {
 
 std::future<Catalogue> startReadingCatalogue()
 {
     return std::async(std::launch::async, [] {
+#ifdef TABLICZNIK_EARLY_FONTCONFIG
         // The configuration Qt's font database asks for at the first text it
         // measures; fontconfig loads it once per process, whoever asks first.
         FcInit();
+#endif
         return Catalogue::load();
     });
 }
@@ -38,7 +50,17 @@ int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)>
         window.show();
         if (shown)
             shown(window);
-        return QApplication::exec();
+        const int code = QApplication::exec();
+        if (!stopSoundLibrary()) {
+            // A call into the audio library never came back; its teardown at
+            // exit would wait on it or abort. The settings are stored and the
+            // windows closed: the program ends here, with its own status.
+            std::fputs("Tablicznik: biblioteka dźwięku nie odpowiada; program kończy pracę bez jej zamykania.\n",
+                       stderr);
+            std::fflush(nullptr);
+            std::_Exit(code);
+        }
+        return code;
     } catch (const CatalogueError &error) {
         QMessageBox::critical(nullptr, QStringLiteral("Tablicznik"),
                               QStringLiteral("Nie można wczytać danych pierwiastków.\n\nPlik: %1\nBłąd: %2")

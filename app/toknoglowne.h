@@ -2,7 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/stringtofloat.h"
-#include "prefs/cueplayer.h"
+#include "cues/cueplayer.h"
 #include "prefs/dateclock.h"
 #include "prefs/settings.h"
 #include "views/canvas.h"

@@ -1,4 +1,4 @@
-#include "prefs/avireader.h"
+#include "animation/avireader.h"
 #include "prefs/settings.h"
 #include "sound/soundeffectplayer.h"
 

@@ -1,5 +1,5 @@
-#include "prefs/avireader.h"
-#include "prefs/soundcues.h"
+#include "animation/avireader.h"
+#include "cues/soundcues.h"
 #include "sound/soundeffectplayer.h"
 
 #include <QAudioDevice>

@@ -1,5 +1,5 @@
 #include "data/catalogue.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/tfiszka.h"
 

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace tablicznik {
@@ -18,21 +19,8 @@ QString spokenElementName(const ElementRecord &record)
 // A line break, with the blanks around it, becomes one space.
 QString spokenHint(const QString &hint)
 {
-    const auto blank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
-    QString spoken;
-    spoken.reserve(hint.size());
-    for (qsizetype i = 0; i < hint.size(); ++i) {
-        if (hint[i] != u'\n') {
-            spoken += hint[i];
-            continue;
-        }
-        while (!spoken.isEmpty() && blank(spoken.back()))
-            spoken.chop(1);
-        spoken += u' ';
-        while (i + 1 < hint.size() && blank(hint[i + 1]))
-            ++i;
-    }
-    return spoken.trimmed();
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    return QString(hint).replace(lineBreak, QStringLiteral(" ")).trimmed();
 }
 
 namespace {

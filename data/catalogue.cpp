@@ -1,10 +1,11 @@
 #include "catalogue.h"
 
-#include "flatjson.h"
 #include "modernnames.h"
 
 #include <QFile>
 #include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QResource>
 #include <QSet>
 
@@ -40,51 +41,53 @@ QByteArray readWhole(const QString &path)
 
 ElementRecord readRecord(QByteArrayView bytes, const QString &path, int expectedNumber)
 {
-    const FlatJson json = readFlatJson(bytes);
-    if (json.outcome == FlatJson::Malformed)
+    QJsonParseError parseError;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(bytes.data(), bytes.size()), &parseError);
+    if (parseError.error != QJsonParseError::NoError)
         throw CatalogueError(path, QStringLiteral("to nie jest poprawny zapis JSON (błąd przy znaku %1)")
-                                       .arg(json.errorOffset));
-    if (json.outcome == FlatJson::NotAnObject)
+                                       .arg(parseError.offset));
+    if (!document.isObject())
         throw CatalogueError(path, QStringLiteral("plik musi zawierać jeden obiekt JSON"));
+    const QJsonObject object = document.object();
 
-    // One pass over the members, each key looked up in a table made once; a
-    // repeated key counts with its last value.
+    // One pass over the object's keys, each looked up in a table made once.
     static const QHash<QString, int> fieldOfKey = [] {
         QHash<QString, int> table;
         for (std::size_t i = 0; i < std::size(kStoredTextFields); ++i)
             table.insert(QLatin1StringView(kStoredTextFields[i].name), int(i));
         return table;
     }();
-    std::array<const JsonMember *, std::size(kStoredTextFields)> found{};
-    const JsonMember *numer = nullptr;
-    for (const JsonMember &member : json.members) {
-        if (const auto field = fieldOfKey.constFind(member.key); field != fieldOfKey.constEnd())
-            found[std::size_t(*field)] = &member;
-        else if (member.key == u"Numer")
-            numer = &member;
-        else
-            throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(member.key));
+    std::array<QJsonObject::const_iterator, std::size(kStoredTextFields)> found;
+    found.fill(object.constEnd());
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const QString key = it.key();
+        if (const auto field = fieldOfKey.constFind(key); field != fieldOfKey.constEnd())
+            found[std::size_t(*field)] = it;
+        else if (key != u"Numer")
+            throw CatalogueError(path, QStringLiteral("nieznany klucz „%1”").arg(key));
     }
 
     ElementRecord record;
-    if (!numer)
+    const QJsonValue numer = object.value(QLatin1StringView("Numer"));
+    if (numer.isUndefined())
         throw CatalogueError(path, QStringLiteral("brak klucza „Numer”"));
     // A whole number in the range of int, however it is written (20, 2e1, 20.0).
-    if (numer->kind != JsonMember::Number || !(std::abs(numer->number) <= std::numeric_limits<int>::max()) ||
-        numer->number != std::trunc(numer->number))
+    const double number = numer.toDouble();
+    if (!numer.isDouble() || !(std::abs(number) <= std::numeric_limits<int>::max()) || number != std::trunc(number))
         throw CatalogueError(path, QStringLiteral("„Numer” musi być liczbą całkowitą"));
-    record.Numer = int(numer->number);
+    record.Numer = int(number);
     if (record.Numer != expectedNumber)
         throw CatalogueError(path, QStringLiteral("„Numer” ma wartość %1, a plik należy do pierwiastka %2")
                                        .arg(record.Numer).arg(expectedNumber));
 
     for (std::size_t i = 0; i < found.size(); ++i) {
         const QLatin1StringView key(kStoredTextFields[i].name);
-        if (!found[i])
+        if (found[i] == object.constEnd())
             throw CatalogueError(path, QStringLiteral("brak klucza „%1”").arg(key));
-        if (found[i]->kind != JsonMember::String)
+        if (!found[i]->isString())
             throw CatalogueError(path, QStringLiteral("wartość „%1” musi być tekstem").arg(key));
-        record.*kStoredTextFields[i].member = found[i]->text;
+        record.*kStoredTextFields[i].member = found[i]->toString();
     }
     if (record.Symbol.isEmpty() || record.Nazwa.isEmpty())
         throw CatalogueError(path, QStringLiteral("„Symbol” i „Nazwa” nie mogą być puste"));

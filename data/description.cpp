@@ -2,33 +2,13 @@
 
 #include "cp1250.h"
 
-#include <cstring>
-
 namespace tablicznik {
 
 QString decodeWindows1250(QByteArrayView bytes)
 {
-    QString text = QString::fromLatin1(bytes); // right for every byte below 0x80, nearly all of them
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype size = bytes.size();
-    QChar *out = nullptr;
-    for (qsizetype i = 0; i < size;) {
-        // Eight plain ASCII bytes at a time.
-        if (i + 8 <= size) {
-            quint64 word;
-            std::memcpy(&word, in + i, sizeof word);
-            if (!(word & 0x8080808080808080ULL)) {
-                i += 8;
-                continue;
-            }
-        }
-        if (in[i] >= 0x80) {
-            if (!out)
-                out = text.data(); // detaches once
-            out[i] = QChar(cp1250ToUnicode(in[i]));
-        }
-        ++i;
-    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = QChar(cp1250ToUnicode(static_cast<unsigned char>(bytes[i])));
     return text;
 }
 

@@ -1,53 +1,12 @@
 #include "stringtofloat.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cmath>
 
 namespace tablicznik {
-
-namespace {
-
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// Whether the text is a plain decimal number, blanks around it allowed:
-// " *[+-]?(D+.?D*|.D+)([eE][+-]?D+)? *" with D an ASCII digit.
-bool isPlainNumber(QStringView s)
-{
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    const auto digits = [&] {
-        const qsizetype from = i;
-        while (i < n && isDigit(s[i]))
-            ++i;
-        return i - from;
-    };
-    while (i < n && s[i] == u' ')
-        ++i;
-    if (i < n && (s[i] == u'+' || s[i] == u'-'))
-        ++i;
-    const qsizetype whole = digits();
-    qsizetype fraction = 0;
-    if (i < n && s[i] == u'.') {
-        ++i;
-        fraction = digits();
-    }
-    if (whole == 0 && fraction == 0)
-        return false;
-    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
-        ++i;
-        if (i < n && (s[i] == u'+' || s[i] == u'-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    while (i < n && s[i] == u' ')
-        ++i;
-    return i == n;
-}
-
-} // namespace
 
 ParsedNumber StringToFloat(QStringView text)
 {
@@ -87,7 +46,9 @@ ParsedNumber StringToFloat(QStringView text)
     if (const auto comma = buffer.indexOf(u','); comma >= 0)
         buffer[comma] = u'.';
 
-    if (!isPlainNumber(buffer))
+    // A plain decimal number, blanks around it allowed.
+    static const QRegularExpression plainNumber(QStringLiteral(R"(^ *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)? *$)"));
+    if (!plainNumber.match(buffer).hasMatch())
         return result;
     bool ok = false;
     const double value = QLocale::c().toDouble(buffer.trimmed(), &ok);

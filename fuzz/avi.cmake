@@ -1,2 +1,2 @@
-# The atom animation's AVI reader (prefs/).
-fuzz_target(avi ${ROOT}/prefs/avireader.cpp)
+# The atom animation's AVI reader (animation/).
+fuzz_target(avi ${ROOT}/animation/avireader.cpp)

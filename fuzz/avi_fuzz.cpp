@@ -1,4 +1,4 @@
-#include "prefs/avireader.h"
+#include "animation/avireader.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,3 @@
 # The catalogue loader: one element's record and description from bytes.
-fuzz_target(catalogue ${ROOT}/data/catalogue.cpp ${ROOT}/data/flatjson.cpp ${ROOT}/data/description.cpp
+fuzz_target(catalogue ${ROOT}/data/catalogue.cpp ${ROOT}/data/description.cpp
             ${ROOT}/data/cp1250.cpp)

@@ -7,7 +7,6 @@
 #   avi            the atom animation
 #   catalogue      each element's record and description, as the target reads
 #                  them: a byte for the number, the JSON, a NUL, the RTF
-#   flatjson       each element's record as it is stored
 # The descriptions are the RTF documents the program's build writes (BUILD_DIR,
 # default build/). Run after the resources change; commit fuzz/corpus/.
 set -euo pipefail
@@ -36,7 +35,6 @@ for record in sorted((resources / "catalogue").glob("*.json")):
     description = documents / (record.stem + ".rtf")
     number = int(record.stem)
     put("catalogue", bytes([number - 1]) + record.read_bytes() + b"\0" + description.read_bytes())
-    put("flatjson", record.read_bytes())
     put("rtf", description.read_bytes())
     for value in json.loads(record.read_text(encoding="utf-8")).values():
         if isinstance(value, str) and value:

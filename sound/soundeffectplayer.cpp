@@ -19,7 +19,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -102,27 +101,35 @@ constexpr auto kStopLimit = 2000ms; // for the cue thread to finish at the end o
 QThread *g_cueThread = nullptr;
 QObject *g_cueAnchor = nullptr; // lives on the cue thread
 
-void stopCueThread()
+// Ends the cue thread after the requests already posted, the players'
+// voices among them. False when it has not ended within `limit`: a call
+// into the audio library has not come back and never will (a PulseAudio
+// stream whose device vanished). The library cannot be shut down under it,
+// so the thread is left as it is and the caller decides how the process
+// ends.
+bool stopCueThread(std::chrono::milliseconds limit)
 {
-    QThread *thread = std::exchange(g_cueThread, nullptr);
-    if (!thread)
-        return;
-    // After the requests already posted, the players' voices among them.
-    QMetaObject::invokeMethod(g_cueAnchor, [anchor = g_cueAnchor] {
-        anchor->deleteLater();
-        QThread::currentThread()->quit();
-    });
-    if (thread->wait(QDeadlineTimer(kStopLimit))) {
-        delete thread;
-        return;
+    if (!g_cueThread)
+        return true;
+    if (g_cueAnchor) {
+        QMetaObject::invokeMethod(g_cueAnchor, [anchor = g_cueAnchor] {
+            anchor->deleteLater();
+            QThread::currentThread()->quit();
+        });
+        g_cueAnchor = nullptr;
     }
-    // A call into the audio library has not come back and never will (a
-    // PulseAudio stream whose device vanished). The library cannot be shut
-    // down under it: its teardown at exit would abort the process. The
-    // program was ending anyway; it ends here.
-    std::fputs("Tablicznik: biblioteka dźwięku nie odpowiada; program kończy pracę bez jej zamykania.\n", stderr);
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
+    if (!g_cueThread->wait(QDeadlineTimer(limit)))
+        return false;
+    delete std::exchange(g_cueThread, nullptr);
+    return true;
+}
+
+// At the application object's end, for a program that has not stopped the
+// thread itself (the tests).
+void stopCueThreadAtTheEnd()
+{
+    if (!stopCueThread(kStopLimit))
+        std::fputs("Tablicznik: biblioteka dźwięku nie odpowiada.\n", stderr);
 }
 
 QThread *cueThread()
@@ -133,7 +140,7 @@ QThread *cueThread()
         g_cueAnchor = new QObject;
         g_cueAnchor->moveToThread(g_cueThread);
         g_cueThread->start();
-        qAddPostRoutine(stopCueThread);
+        qAddPostRoutine(stopCueThreadAtTheEnd);
     }
     return g_cueThread;
 }
@@ -470,12 +477,16 @@ void SoundEffectPlayer::deliver()
         m_onStatus(m_status == Ready);
 }
 
-} // namespace tablicznik
-
-// What the program looks up when it loads this library for its first cue.
-extern "C" Q_DECL_EXPORT void tablicznik_sound_factory(tablicznik::CuePlayerFactory *factory)
+std::unique_ptr<CuePlayer> SoundEffectPlugin::createPlayer()
 {
-    *factory = tablicznik::SoundEffectPlayer::factory();
+    return std::make_unique<SoundEffectPlayer>();
 }
+
+bool SoundEffectPlugin::stop(int milliseconds)
+{
+    return stopCueThread(std::chrono::milliseconds(milliseconds));
+}
+
+} // namespace tablicznik
 
 #include "soundeffectplayer.moc"

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "prefs/cueplayer.h"
+#include "cues/cueplayer.h"
 
 #include <QByteArrayView>
+#include <QObject>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
-
-class QObject;
 
 namespace tablicznik {
 
@@ -94,6 +93,17 @@ private:
     std::function<void(bool)> m_onStatus;
     Status m_status = Pending;           // as this thread knows it
     Status m_delivered = Pending;        // as reported to m_onStatus
+};
+
+// The plugin the program loads at its first cue (cues/soundlibrary.h).
+class SoundEffectPlugin : public QObject, public CuePlayerPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TABLICZNIK_CUE_PLAYER_PLUGIN_IID)
+    Q_INTERFACES(tablicznik::CuePlayerPlugin)
+
+public:
+    std::unique_ptr<CuePlayer> createPlayer() override;
+    bool stop(int milliseconds) override;
 };
 
 } // namespace tablicznik

@@ -1,6 +1,6 @@
 #include "propertyviews.h"
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "viewpasses.h"
 
 #include <QCursor>

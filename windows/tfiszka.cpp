@@ -3,7 +3,7 @@
 #include "auxiliarywindows.h"
 #include "controls/sharppictures.h"
 #include "data/catalogue.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "richtext/documentaccessible.h"
 #include "richtext/printdocument.h"
 #include "richtext/richtextview.h"

@@ -4,7 +4,7 @@
 #include "auxiliarywindows.h"
 #include "controls/picture.h"
 #include "linklabel.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "windowlook.h"
 
 #include <QFrame>

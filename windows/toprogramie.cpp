@@ -5,7 +5,7 @@
 #include "auxiliarywindows.h"
 #include "controls/picture.h"
 #include "linklabel.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "toautorzeform.h"
 #include "tzrodlaform.h"
 #include "windowlook.h"

@@ -1,6 +1,6 @@
 #include "tpomocform.h"
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "windowlook.h"
 
 #include <QPlainTextEdit>

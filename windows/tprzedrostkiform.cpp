@@ -1,6 +1,6 @@
 #include "tprzedrostkiform.h"
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "stringgrid.h"
 #include "windowlook.h"
 

@@ -1,6 +1,6 @@
 #include "tstaleform.h"
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "stringgrid.h"
 #include "windowlook.h"
 

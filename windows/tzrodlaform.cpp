@@ -1,6 +1,6 @@
 #include "tzrodlaform.h"
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "windowlook.h"
 
 #include <QPlainTextEdit>

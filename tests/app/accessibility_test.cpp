@@ -2,7 +2,7 @@
 #include "support/testmain.h"
 
 #include "app/tablekeyboard.h"
-#include "prefs/animationview.h"
+#include "animation/animationview.h"
 #include "windows/auxiliarywindows.h"
 #include "windows/tfiszka.h"
 

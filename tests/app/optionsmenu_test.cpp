@@ -1,6 +1,6 @@
 #include "app/toknoglowne.h"
 #include "controls/tmyspeedbutton.h"
-#include "prefs/animationview.h"
+#include "animation/animationview.h"
 #include "app/optionsmenu.h"
 #include "support/auxiliarywindows.h"
 #include "support/mainwindow.h"

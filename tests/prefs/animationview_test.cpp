@@ -1,4 +1,4 @@
-#include "prefs/animationview.h"
+#include "animation/animationview.h"
 #include "support/mediafiles.h"
 #include "support/testmain.h"
 

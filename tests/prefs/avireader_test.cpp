@@ -1,4 +1,4 @@
-#include "prefs/avireader.h"
+#include "animation/avireader.h"
 #include "support/mediafiles.h"
 #include "support/testmain.h"
 

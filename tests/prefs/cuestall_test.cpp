@@ -1,5 +1,5 @@
 #include "freezeguard.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "sound/soundeffectplayer.h"
 #include "support/fakecueplayer.h"
 #include "support/testmain.h"

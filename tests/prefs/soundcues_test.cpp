@@ -1,4 +1,4 @@
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "support/fakecueplayer.h"
 #include "support/testmain.h"
 

@@ -1,5 +1,5 @@
-#include "prefs/soundcues.h"
-#include "prefs/soundlibrary.h"
+#include "cues/soundcues.h"
+#include "cues/soundlibrary.h"
 #include "sound/soundeffectplayer.h"
 #include "support/mediafiles.h"
 #include "support/testmain.h"
@@ -174,13 +174,15 @@ private slots:
         cues.PlayExit(); // returns at once: nothing to wait for
     }
 
-    // A program that links the sound library (as this test does) takes its
-    // players from it without looking for the file.
-    void theProgramsPlayersComeFromTheLinkedLibrary()
+    // The program's players come from the plugin file, which the loader
+    // takes as a cue player plugin built for this Qt; its thread stops.
+    void theProgramsPlayersComeFromThePlugin()
     {
-        const auto player = soundLibraryPlayers()();
+        const QString plugin = QStringLiteral(TABLICZNIK_PROGRAM_DIR "/libtablicznik-sound.so");
+        const auto player = soundLibraryPlayers({QStringLiteral("/no/such/folder/libtablicznik-sound.so"), plugin})();
         QVERIFY(dynamic_cast<SoundEffectPlayer *>(player.get()));
         QVERIFY(!player->open(QStringLiteral("no-such-cue.wav")));
+        QVERIFY(stopSoundLibrary());
     }
 };
 

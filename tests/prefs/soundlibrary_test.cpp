@@ -1,5 +1,5 @@
-#include "prefs/soundcues.h"
-#include "prefs/soundlibrary.h"
+#include "cues/soundcues.h"
+#include "cues/soundlibrary.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>

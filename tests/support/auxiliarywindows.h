@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "support/fakecueplayer.h"
 #include "windows/auxiliarywindows.h"
 

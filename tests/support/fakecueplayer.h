@@ -3,7 +3,7 @@
 // The one fake cue player of the tests: players that share one log of what
 // was asked of them, and fail, throw or keep sounding where the test says.
 
-#include "prefs/cueplayer.h"
+#include "cues/cueplayer.h"
 
 #include <QSet>
 #include <QStringList>

@@ -11,7 +11,7 @@
 #include "app/toknoglowne.h"
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "richtext/richtextview.h"
 #include "support/catalogue.h"
 #include "support/fakecueplayer.h"

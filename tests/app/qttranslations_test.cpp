@@ -1,5 +1,5 @@
 #include "data/catalogue.h"
-#include "resources/qttranslations.h"
+#include "app/qttranslations.h"
 #include "richtext/richtextview.h"
 #include "support/testmain.h"
 #include "windows/tfiszka.h"

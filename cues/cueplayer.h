@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtPlugin>
 
 #include <functional>
 #include <memory>
@@ -27,4 +28,19 @@ public:
 
 using CuePlayerFactory = std::function<std::unique_ptr<CuePlayer>()>;
 
+// What the sound plugin (sound/) gives the program: cue players, and at the
+// end the stop of the thread they play on.
+class CuePlayerPlugin {
+public:
+    virtual ~CuePlayerPlugin() = default;
+    virtual std::unique_ptr<CuePlayer> createPlayer() = 0;
+    // Ends the players' thread, waiting at most `milliseconds`. False when a
+    // call into the audio library has not come back: the library must then
+    // not be shut down, and the program ends without unloading it.
+    virtual bool stop(int milliseconds) = 0;
+};
+
 } // namespace tablicznik
+
+#define TABLICZNIK_CUE_PLAYER_PLUGIN_IID "pl.lumera.Tablicznik.CuePlayerPlugin/1"
+Q_DECLARE_INTERFACE(tablicznik::CuePlayerPlugin, TABLICZNIK_CUE_PLAYER_PLUGIN_IID)
