@@ -106,12 +106,11 @@ class SoundDeviceTest : public QObject {
     PulseDaemon m_pulse;
 
     // Qt's PulseAudio back end lives on the thread that first used the audio
-    // library. When the server goes, that thread frees the connection's main
-    // loop right after telling the streams; streams on another thread (the
-    // cue thread) hear it later and use the freed loop: an abort, now and
-    // then. The program calls the library on the cue thread alone, where the
-    // notice comes before the loop goes; so the test's own thread asks the
-    // server (pactl) until cues have been opened, and the library only after.
+    // library. When the server goes, that thread frees the connection right
+    // after telling the streams, and streams on another thread hear it too
+    // late. The program calls the library on the cue thread alone, so the
+    // test's own thread asks the server (pactl) until cues have been opened,
+    // and the library only after, as the program would.
     bool serverHasSink(const QString &sink)
     {
         return m_pulse.pactl({"list", "short", "sinks"}).second.contains(u'\t' + sink + u'\t');
