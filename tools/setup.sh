@@ -24,6 +24,7 @@ PACKAGES=(
   desktop-file-utils appstream lintian        # the installation tests' validators
   xvfb libx11-dev libxdamage-dev              # the start-up benchmark, bench/startup
   pulseaudio pulseaudio-utils                 # a private sound server for the sound device tests
+  locales                                     # localedef's sources: the build makes pl_PL.UTF-8 for one test
 )
 
 missing=()
