@@ -301,6 +301,34 @@ QSet<int> namedIsotopes(const ElementRecord &e, const QString &source)
     return masses;
 }
 
+// The oxidation states a description quotes for its element ("na stopniach
+// utlenienia +2 i +4", "od +3 do +7") that its record does not list. A
+// prediction ("byłby", "powinien") quotes nothing; a record without states
+// ("-") may stand against a measured one only when the text says why the
+// card shows a dash.
+QStringList unlistedOxidationStates(const ElementRecord &e, const QString &source)
+{
+    static const QRegularExpression quoted(
+        QStringLiteral(R"(stop(?:ień|ni\w*) utlenienia ((?:od )?[+–-]\d(?:(?:,\s*| i | lub | oraz | do | albo )[+–-]\d)*))"), kUnicode);
+    static const QRegularExpression state(QStringLiteral("[+–-]\\d"));
+    static const QRegularExpression predicted(QStringLiteral(R"(\b(byłby|byłaby|powinien|powinna|przewiduj\w*)\b)"), kUnicode);
+    const QStringList listed = e.StopUtl.split(u',');
+    const bool dashExplained = e.StopUtl == QLatin1StringView("-") && source.contains(QLatin1StringView("kresk"));
+    QStringList unlisted;
+    for (const QString &paragraph : paragraphsOf(source))
+        for (const QString &sentence : sentencesOf(paragraph)) {
+            if (predicted.match(sentence).hasMatch() || dashExplained)
+                continue;
+            for (const auto &m : quoted.globalMatch(sentence))
+                for (const auto &s : state.globalMatch(m.captured(1))) {
+                    const QString value = QString(s.captured(0)).replace(u'–', u'-');
+                    if (!listed.contains(value))
+                        unlisted << QStringLiteral("%1: %2 not in \"%3\"").arg(e.Nazwa, value, e.StopUtl);
+                }
+        }
+    return unlisted;
+}
+
 // Long sentences written twice, and sentences or paragraphs of different
 // descriptions that open with the same 40 characters (numbers aside: "grupie
 // 5" and "grupie 6" are one template), as "N and M: text" lines.
@@ -525,6 +553,25 @@ private slots:
         QCOMPARE(templateSentences({{105, first}, {106, second}}).size(), 1); // numbers aside
         QCOMPARE(templateSentences({{105, first}, {106, copied}}).size(), 1);
         QVERIFY(templateSentences({{105, first}, {106, own}}).isEmpty());
+    }
+
+    void quotedOxidationStatesAreTheRecords()
+    {
+        QStringList unlisted;
+        for (const ElementRecord &e : *m_catalogue)
+            unlisted << unlistedOxidationStates(e, m_sources.value(e.Numer));
+        QVERIFY2(unlisted.isEmpty(), qPrintable(unlisted.join(u'\n')));
+
+        ElementRecord iron = m_catalogue->element(26);
+        iron.StopUtl = QStringLiteral("+3");
+        QCOMPARE(unlistedOxidationStates(iron, QStringLiteral("Występuje na stopniach utlenienia +2 i +3.")),
+                 QStringList{QStringLiteral("Żelazo: +2 not in \"+3\"")});
+        QVERIFY(unlistedOxidationStates(iron, QStringLiteral("Jego tlenek byłby na stopniu utlenienia +6.")).isEmpty());
+        ElementRecord bohrium = m_catalogue->element(107);
+        bohrium.StopUtl = QStringLiteral("-");
+        const QString measured = QStringLiteral("W tlenochlorku ma stopień utlenienia +7.");
+        QCOMPARE(unlistedOxidationStates(bohrium, measured).size(), 1);
+        QVERIFY(unlistedOxidationStates(bohrium, measured + QStringLiteral(" Karta pokazuje tu kreskę.")).isEmpty());
     }
 
     // An element with no stable isotope is given the mass number of its
