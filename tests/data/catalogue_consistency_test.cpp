@@ -574,6 +574,32 @@ private slots:
         QVERIFY(unlistedOxidationStates(bohrium, measured + QStringLiteral(" Karta pokazuje tu kreskę.")).isEmpty());
     }
 
+    // A share of the Earth's crust the text quotes ("stanowi około 2,3% masy
+    // skorupy ziemskiej") is the record's value rounded to the quoted digits.
+    void crustSharesAgreeWithTheRecord()
+    {
+        static const QRegularExpression share(QStringLiteral(R"((?<![\d,–])(\d+)(?:,(\d+))?%)"));
+        int compared = 0;
+        for (const ElementRecord &e : *m_catalogue) {
+            bool isNumber = false;
+            const double recorded = QString(e.ZawSkorZiem).replace(u',', u'.').toDouble(&isNumber);
+            if (!isNumber)
+                continue;
+            for (const QString &paragraph : paragraphsOf(m_sources.value(e.Numer)))
+                for (const QString &sentence : sentencesOf(paragraph)) {
+                    const auto m = share.match(sentence);
+                    if (!sentence.contains(QLatin1StringView("skorup")) || !m.hasMatch())
+                        continue;
+                    ++compared;
+                    const double scale = std::pow(10.0, m.captured(2).size());
+                    const double quoted = QString(m.captured(1) + u'.' + m.captured(2)).toDouble();
+                    QVERIFY2(std::llround(recorded * scale) == std::llround(quoted * scale),
+                             qPrintable(QStringLiteral("%1: record %2, text \"%3\"").arg(e.Nazwa, e.ZawSkorZiem, sentence)));
+                }
+        }
+        QVERIFY2(compared >= 10, qPrintable(QString::number(compared)));
+    }
+
     // An element with no stable isotope is given the mass number of its
     // longest-lived isotope; its own list (or, when the list is empty, its
     // description) names that isotope.
