@@ -538,10 +538,16 @@ private slots:
     void noTemplateSentences()
     {
         QList<std::pair<int, QString>> sources;
-        for (const ElementRecord &e : *m_catalogue)
+        qsizetype sentences = 0;
+        for (const ElementRecord &e : *m_catalogue) {
             sources.append({e.Numer, m_sources.value(e.Numer)});
+            for (const QString &paragraph : paragraphsOf(m_sources.value(e.Numer)))
+                sentences += sentencesOf(paragraph).size();
+        }
         const QStringList repeated = templateSentences(sources);
         QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(u'\n')));
+        // Far fewer sentences would mean the reading above lost them.
+        QVERIFY2(sentences > 3000, qPrintable(QString::number(sentences)));
     }
     void templateSentenceReading()
     {
