@@ -129,7 +129,9 @@ private slots:
             QVERIFY(afterText.contains(QStringLiteral("{\\title ") + newHeading + u'}'));
             QVERIFY(!afterText.contains(oldHeading));
             QCOMPARE(QString(afterText).replace(newHeading, oldHeading), beforeText);
-            QVERIFY(afterText.contains(QStringLiteral("Symbol ") + before.Symbol + QStringLiteral(" pochodzi")));
+            // The text still explains the systematic name and symbol.
+            QVERIFY(afterText.contains(before.NazLac.toLower()));
+            QVERIFY(afterText.contains(before.Symbol));
         }
     }
 
