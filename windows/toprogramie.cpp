@@ -166,7 +166,8 @@ void TOprogramie::createBody(QWidget *panel)
         button->setObjectName(QLatin1StringView(b.name));
         button->setGeometry(b.place);
         button->setFont(arial(11));
-        button->setAutoDefault(false);
+        // Enter clicks the button that has the focus, OK when none has.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, b.click);
     }
     findChild<QPushButton *>(QStringLiteral("OK"))->setDefault(true);

@@ -181,6 +181,32 @@ private slots:
         QCOMPARE(f.log.played, QStringList{kExit});
     }
 
+    // Enter clicks the button that has the focus, OK when none of the
+    // others has it; it does not close the window from another button.
+    void aboutEnterClicksTheFocusedButton()
+    {
+        WindowsFixture f;
+        TOprogramie about(f.windows);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        auto *author = child<QPushButton>(&about, "Button1");
+        author->setFocus();
+        QTest::keyClick(author, Qt::Key_Return);
+        QVERIFY(about.isVisible());
+        QCOMPARE(about.result(), 0);
+        QCOMPARE(f.windows.windows<TOautorzeForm>().size(), 1);
+        QCOMPARE(f.log.played, QStringList{kClick});
+
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        auto *memo = child<QWidget>(&about, "Memo1");
+        memo->setFocus(); // no button has the focus: OK is the default
+        QTest::keyClick(memo, Qt::Key_Return);
+        QVERIFY(about.isHidden());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
     void aboutWindowLayout()
     {
         WindowsFixture f;
