@@ -91,10 +91,10 @@ void OptionsMenu::createActions()
         void (OptionsMenu::*execute)();
     };
     const ActionRow rows[] = {
-        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc ...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
-        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne ...", QKeySequence(Qt::CTRL | Qt::Key_S),
+        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
+        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne...", QKeySequence(Qt::CTRL | Qt::Key_S),
          &OptionsMenu::StaleActionExecute},
-        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki ...", QKeySequence(Qt::CTRL | Qt::Key_P),
+        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki...", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OptionsMenu::PrzedrostkiActionExecute},
     };
     for (const auto &row : rows) {
@@ -157,8 +157,8 @@ void OptionsMenu::createMenu()
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
-    item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
-    item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
+    item(m_menu, "OProgramie1", QStringLiteral("O programie..."), 10, &OptionsMenu::OProgramie1Click);
+    item(m_menu, "Oautorze1", QStringLiteral("O autorze..."), -1, &OptionsMenu::Oautorze1Click);
     SetupPopupMenuPopup();
 }
 

@@ -108,7 +108,7 @@ void TFiszka::createTopPanel()
     fillList(m_catalogue.elementNames());
     connect(m_list, &QComboBox::activated, this, &TFiszka::ComboBox1Change);
 
-    auto *print = pictureButton(element, "BitBtn3", QStringLiteral("Drukuj ..."), ":/pictures/drukuj.png",
+    auto *print = pictureButton(element, "BitBtn3", QStringLiteral("Drukuj..."), ":/pictures/drukuj.png",
                                 {8, 42, 118, 24});
     connect(print, &QPushButton::clicked, this, &TFiszka::BitBtn3Click);
 

@@ -56,7 +56,7 @@ public:
     void RadioButton2Click(); // "Alfabetycznie"
     void BitBtn1Click();     // "Poprzedni"
     void BitBtn2Click();     // "Następny"
-    void BitBtn3Click();     // "Drukuj ..."
+    void BitBtn3Click();     // "Drukuj..."
     void Button1Click();     // "Pokaż układ okresowy"
 
 protected:

@@ -40,7 +40,7 @@ const QStringList TPomocForm::kLines = {
 TPomocForm::TPomocForm(SoundCues &cues, QWidget *parent) : QDialog(parent), m_cues(cues)
 {
     setObjectName(QStringLiteral("PomocForm"));
-    setWindowTitle(QStringLiteral("KTX - Pomoc"));
+    setWindowTitle(QStringLiteral("Tablicznik – Pomoc"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(arial(11));

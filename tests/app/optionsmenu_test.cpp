@@ -98,8 +98,8 @@ private slots:
         };
         const Row rows[] = {
             {"Narzdzia1", "Narzędzia", true},
-            {"Staefiz1", "Stałe fizyczne ...", true},
-            {"Przedr1", "Przedrostki ...", true},
+            {"Staefiz1", "Stałe fizyczne...", true},
+            {"Przedr1", "Przedrostki...", true},
             {"ZapiszObraz1", "Zapisz obraz tablicy...", false},
             {"DrukujTablice1", "Drukuj tablicę...", true},
             {nullptr, nullptr, false},
@@ -110,10 +110,10 @@ private slots:
             {"NazwyIUPAC1", "Nazwy współczesne (IUPAC)", false},
             {"Powiekszenie1", "Powiększenie", false},
             {nullptr, nullptr, false},
-            {"Pomocy1", "Pomoc ...", true},
+            {"Pomocy1", "Pomoc...", true},
             {nullptr, nullptr, false},
-            {"OProgramie1", "O programie ...", true},
-            {"Oautorze1", "O autorze ...", false},
+            {"OProgramie1", "O programie...", true},
+            {"Oautorze1", "O autorze...", false},
         };
         t.openMenu();
         const QList<QAction *> items = menu->actions();
@@ -129,6 +129,18 @@ private slots:
             // The four toggles say their state in words; the naming shows a check mark.
             QCOMPARE(items[i]->isCheckable(), items[i]->objectName() == u"NazwyIUPAC1");
         }
+        // One way of writing an ellipsis in every caption of the menu and its
+        // submenus: "...", right after the word, never "…" or " ...".
+        QList<QMenu *> menus{menu};
+        for (int at = 0; at < menus.size(); ++at)
+            for (QAction *a : menus[at]->actions()) {
+                if (a->menu())
+                    menus << a->menu();
+                const QString text = a->text();
+                QVERIFY2(!text.contains(u'…') && !text.contains(QStringLiteral(" ...")), qPrintable(text));
+                QVERIFY2(!text.contains(QStringLiteral("..")) || text.endsWith(QStringLiteral("...")), qPrintable(text));
+            }
+        QVERIFY(menus.size() >= 3);
         QMenu *tools = items[0]->menu();
         QVERIFY(tools);
         QCOMPARE(tools->actions().size(), 2);
@@ -146,10 +158,10 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::newRow("help") << "PomocAction" << "Pomocy1" << "Pomoc ..." << QKeySequence(Qt::Key_F1);
-        QTest::newRow("constants") << "StaleAction" << "Staefiz1" << "Stałe fizyczne ..."
+        QTest::newRow("help") << "PomocAction" << "Pomocy1" << "Pomoc..." << QKeySequence(Qt::Key_F1);
+        QTest::newRow("constants") << "StaleAction" << "Staefiz1" << "Stałe fizyczne..."
                                    << QKeySequence(Qt::CTRL | Qt::Key_S);
-        QTest::newRow("prefixes") << "PrzedrostkiAction" << "Przedr1" << "Przedrostki ..."
+        QTest::newRow("prefixes") << "PrzedrostkiAction" << "Przedr1" << "Przedrostki..."
                                   << QKeySequence(Qt::CTRL | Qt::Key_P);
     }
     void actions()

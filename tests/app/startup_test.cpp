@@ -159,7 +159,7 @@ private slots:
             about->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
         });
         m_window = makeMainWindow(m_log, std::move(s));
-        QCOMPARE(caption, QStringLiteral("KTX - O programie."));
+        QCOMPARE(caption, QStringLiteral("Tablicznik – O programie"));
         QVERIFY(modal);
         QVERIFY(m_log.calls.isEmpty()); // its "OK" plays no cue: the cues are not open yet
         QCOMPARE(storedGroup().value("Showed"), QStringLiteral("1"));

@@ -71,7 +71,7 @@ private slots:
         WindowsFixture f;
         TPomocForm help(f.cues);
         help.show();
-        QCOMPARE(help.windowTitle(), QStringLiteral("KTX - Pomoc"));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Tablicznik – Pomoc"));
         checkFixedFrame(&help, {373, 340}, true);
         QVERIFY(help.windowFlags().testFlag(Qt::Window)); // its own top-level window, no owner
         QVERIFY(!help.parentWidget());
@@ -212,7 +212,7 @@ private slots:
         WindowsFixture f;
         TOprogramie about(f.windows);
         about.show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("KTX - O programie."));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Tablicznik – O programie"));
         checkFixedFrame(&about, {349, 329}, true);
 
         auto *name = child<QLabel>(&about, "ProductName");
@@ -273,7 +273,7 @@ private slots:
         }
 
         const std::pair<const char *, const char *> buttons[] = {
-            {"Button1", "O autorze ..."}, {"Button2", "Źródła informacji ..."}, {"OK", "OK"}};
+            {"Button1", "O autorze..."}, {"Button2", "Źródła informacji..."}, {"OK", "OK"}};
         int left = -1;
         for (const auto &[n, caption] : buttons) {
             auto *button = child<QPushButton>(&about, n);
@@ -427,7 +427,7 @@ private slots:
         WindowsFixture f;
         TOautorzeForm author(f.windows);
         author.show();
-        QCOMPARE(author.windowTitle(), QStringLiteral("KTX - O autorze."));
+        QCOMPARE(author.windowTitle(), QStringLiteral("Tablicznik – O autorze"));
         checkFixedFrame(&author, {369, 254}, true);
         QCOMPARE(author.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
         auto *picture = child<QLabel>(&author, "Image1");

@@ -128,7 +128,7 @@ private slots:
         QVERIFY(!child<QRadioButton>(&card, "RadioButton2")->isChecked());
 
         const std::pair<const char *, const char *> captions[] = {
-            {"RadioButton1", "Liczby atomowej"}, {"RadioButton2", "Alfabetycznie"}, {"BitBtn3", "Drukuj ..."},
+            {"RadioButton1", "Liczby atomowej"}, {"RadioButton2", "Alfabetycznie"}, {"BitBtn3", "Drukuj..."},
             {"Button1", "Pokaż układ okresowy"}, {"BitBtn1", "Poprzedni"}, {"BitBtn2", "Następny"}};
         for (const auto &[name, caption] : captions) {
             auto *button = child<QAbstractButton>(&card, name);
