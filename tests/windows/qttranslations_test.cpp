@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -89,6 +90,49 @@ private slots:
             QVERIFY2(texts.contains(QString::fromUtf8(polish)), qPrintable(texts.join(u" | ")));
         for (const char *english : {"Print", "Printer", "Properties", "Cancel"})
             QVERIFY2(!texts.contains(QLatin1StringView(english)), english);
+    }
+
+    // Every text of the print dialog's pages is Polish, the few that Qt's
+    // catalogue leaves in English included: no text is wholly English
+    // words, and the duplex choices read as a Polish user expects.
+    void printDialogOptionsInPolish()
+    {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        const auto text = [&](const char *name) {
+            auto *w = dialog.findChild<QWidget *>(QLatin1StringView(name));
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                return shown(button->text());
+            if (auto *group = qobject_cast<QGroupBox *>(w))
+                return group->title();
+            return QStringLiteral("<no %1>").arg(QLatin1StringView(name));
+        };
+        QCOMPARE(text("pagesRadioButton"), QStringLiteral("Strony"));
+        QCOMPARE(text("duplex"), QStringLiteral("Drukowanie dwustronne"));
+        QCOMPARE(text("noDuplex"), QStringLiteral("Wyłączone"));
+        QCOMPARE(text("duplexLong"), QStringLiteral("Wzdłuż dłuższej krawędzi"));
+        QCOMPARE(text("duplexShort"), QStringLiteral("Wzdłuż krótszej krawędzi"));
+        // The printer properties' tab, on a printer with options of its own.
+        QCOMPARE(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Zaawansowane"));
+
+        static const QRegularExpression english(QStringLiteral(
+            "^(?:(?:Print|Printer|Pages?|Double|Sided|Printing|Off|On|Long|Short|side|binding|Advanced|Copies|"
+            "Options|Color|Mode|Reverse|Collate|Selection|Current|Page|Set|from|to)\\s*)+$"));
+        int checked = 0;
+        for (auto *w : dialog.findChildren<QWidget *>()) {
+            QString caption;
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                caption = shown(button->text());
+            else if (auto *group = qobject_cast<QGroupBox *>(w))
+                caption = group->title();
+            if (caption.isEmpty())
+                continue;
+            ++checked;
+            QVERIFY2(!caption.contains(english), qPrintable(w->objectName() + QStringLiteral(": ") + caption));
+        }
+        QVERIFY(checked > 15);
+        // Texts that Qt does translate still come from Qt's catalogue.
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Pages from"), QStringLiteral("Strony od"));
     }
 
     void cardContextMenu()
