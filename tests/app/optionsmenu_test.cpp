@@ -31,11 +31,17 @@ namespace {
 // The main window with the programs it starts recorded.
 struct Table : MainWindowFixture {
     QList<QString> started;
+    QStringList noticed; // what the user was told
+    QWidget *noticedOver = nullptr;
 
     explicit Table(const QStringList &missingSounds = {})
     {
         open(programCatalogue(), {missingSounds});
         window->optionsMenu().setProgramStarter([this](const QString &program) { started << program; });
+        window->optionsMenu().setNotice([this](QWidget *parent, const QString &text) {
+            noticed << text;
+            noticedOver = parent;
+        });
     }
     ~Table()
     {
@@ -437,6 +443,19 @@ private slots:
         t.item(qPrintable(item))->trigger();
         QCOMPARE(t.log.played, QStringList{kOver});
         QCOMPARE(t.started, expected.isEmpty() ? QStringList{} : QStringList{path.path(expected)});
+        // Nothing to start: a short message names what was looked for.
+        QCOMPARE(t.noticed.size(), expected.isEmpty() ? 1 : 0);
+        if (expected.isEmpty()) {
+            const bool calculator = item == u"Kalkurator1";
+            const QString &notice = t.noticed.first();
+            QVERIFY2(notice.startsWith(calculator ? QStringLiteral("Nie znaleziono kalkulatora.")
+                                                  : QStringLiteral("Nie znaleziono edytora tekstu.")),
+                     qPrintable(notice));
+            for (const char *program : {"kcalc", "xcalc", "gedit", "kate", "mousepad"})
+                QCOMPARE(notice.contains(QLatin1StringView(program)),
+                         (calculator ? ExternalTools::kCalculators : ExternalTools::kTextEditors).contains(QLatin1StringView(program)));
+            QCOMPARE(t.noticedOver, t.window.get());
+        }
     }
 
     // "Opcje": the click cue, then the menu at the pointer: its top-left
