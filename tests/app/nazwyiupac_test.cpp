@@ -250,7 +250,7 @@ private slots:
         const QString caption = t.item()->text();
         const QString words = caption.left(caption.indexOf(QStringLiteral(" ("))).toUpper();
         QCOMPARE(words, QStringLiteral("NAZWY WSPÓŁCZESNE"));
-        const QString help = TPomocForm::kLines.join(u' ').simplified();
+        const QString help = TPomocForm::plainText().simplified();
         QVERIFY(help.contains(QStringLiteral("OPCJE")));
         QVERIFY(help.indexOf(words) > help.indexOf(QStringLiteral("OPCJE")));
         QVERIFY(help.contains(QStringLiteral("104–112")));

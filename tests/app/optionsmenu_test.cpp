@@ -16,6 +16,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QPushButton>
@@ -417,6 +418,29 @@ private slots:
             QCOMPARE(opened.last()->metaObject()->className(), windowClass.toLatin1());
         }
         QCOMPARE(t.log.played, QStringList({kOver, kOver, kOver}));
+    }
+
+    // Every "OPCJE → X" of the help names an item of the menu as it reads,
+    // in capitals and without its ellipsis.
+    void helpNamesTheMenuItems()
+    {
+        Table t;
+        QStringList captions;
+        QList<QMenu *> menus{t.menu()};
+        for (int at = 0; at < menus.size(); ++at)
+            for (QAction *a : menus[at]->actions()) {
+                if (a->menu())
+                    menus << a->menu();
+                captions << QString(a->text()).remove(QStringLiteral("...")).toUpper();
+            }
+        static const QRegularExpression named(QStringLiteral("OPCJE → ((?:[[:upper:]()]+ )+)"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
+        int found = 0;
+        for (auto it = named.globalMatch(TPomocForm::plainText()); it.hasNext(); ++found) {
+            const QString item = it.next().captured(1).trimmed();
+            QVERIFY2(captions.contains(item), qPrintable(item));
+        }
+        QVERIFY(found >= 4);
     }
 
     void externalTools_data()
