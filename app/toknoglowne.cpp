@@ -622,12 +622,12 @@ void TOknoGlowne::ResetBitBtnClick()
     if (!m_timer1->isActive())
         m_timer1->start();
     setCaption(QStringLiteral("Tablicznik"));
-    // Whatever page comes next shows the same: the element the pointer or
-    // the keyboard cursor is on, or nothing (a page change resets too).
-    const ElementRecord &under = m_hoveredNumber ? m_catalogue.element(m_hoveredNumber) : m_catalogue.dummy();
-    m_lastShownName = under.Nazwa;
-    m_details->fillPage(m_details->currentPage(), under);
-    showIdentity(under);
+    // The pages keep what they show, and whatever page comes next shows the
+    // same (a page change resets too), not what it held before.
+    const int shown = m_catalogue.numberOf(m_lastShownName);
+    const ElementRecord &kept = shown ? m_catalogue.element(shown) : m_catalogue.dummy();
+    m_details->fillPage(m_details->currentPage(), kept);
+    showIdentity(kept);
 }
 
 void TOknoGlowne::SpeedButton1Click()

@@ -337,7 +337,8 @@ private slots:
     }
 
     // Pinned iron, the pointer moved on to copper, then the reset: every
-    // page shows copper, the element the pointer is on, alike.
+    // page shows iron, as the pages did at the reset, alike; pointing shows
+    // copper on every page, alike.
     void afterTheResetEveryPageShowsTheSame()
     {
         f.pin(26);
@@ -345,7 +346,6 @@ private slots:
         QCOMPARE(f.state("LastShownName").toString(), QStringLiteral("Żelazo")); // pinned
         key(Qt::Key_Escape);
         QVERIFY(!f.pinned());
-        const ElementRecord &copper = f.window->catalogue().element(29);
         const struct {
             int page;
             const char *value;
@@ -355,10 +355,15 @@ private slots:
             {3, "WartTypLab", &ElementRecord::WartTyp}, {4, "TempTopLab", &ElementRecord::TempTop},
             {0, "MasaAtomLab", &ElementRecord::MasaAtom},
         };
-        for (const auto &check : checks) {
-            f.pages()->setCurrentIndex(check.page);
-            QCOMPARE(f.shown(QLatin1StringView(check.value)), copper.*check.field);
-            QCOMPARE(f.shown(QStringLiteral("LiczAtomLab")), QStringLiteral("29"));
+        for (const int numer : {26, 29}) {
+            if (numer == 29)
+                f.moveTo(f.element(29), QPoint(3, 3)); // the pointer moves on copper
+            const ElementRecord &element = f.window->catalogue().element(numer);
+            for (const auto &check : checks) {
+                f.pages()->setCurrentIndex(check.page);
+                QCOMPARE(f.shown(QLatin1StringView(check.value)), element.*check.field);
+                QCOMPARE(f.shown(QStringLiteral("LiczAtomLab")), QString::number(numer));
+            }
         }
         // With nothing under the pointer, every page is empty alike.
         f.moveTo(MainWindowFixture::background());
