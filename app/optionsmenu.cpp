@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QCursor>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -73,6 +74,9 @@ QString ExternalTools::textEditor()
 OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
     : QObject(&window), m_window(window), m_windows(windows),
       m_start([](const QString &program) { QProcess::startDetached(program, {}); }),
+      m_notice([](QWidget *parent, const QString &text) {
+          QMessageBox::information(parent, QStringLiteral("Tablicznik"), text);
+      }),
       m_image(new TableImage(window, windows))
 {
     createActions();
@@ -91,10 +95,10 @@ void OptionsMenu::createActions()
         void (OptionsMenu::*execute)();
     };
     const ActionRow rows[] = {
-        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc ...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
-        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne ...", QKeySequence(Qt::CTRL | Qt::Key_S),
+        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
+        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne...", QKeySequence(Qt::CTRL | Qt::Key_S),
          &OptionsMenu::StaleActionExecute},
-        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki ...", QKeySequence(Qt::CTRL | Qt::Key_P),
+        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki...", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OptionsMenu::PrzedrostkiActionExecute},
     };
     for (const auto &row : rows) {
@@ -157,8 +161,8 @@ void OptionsMenu::createMenu()
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
-    item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
-    item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
+    item(m_menu, "OProgramie1", QStringLiteral("O programie..."), 10, &OptionsMenu::OProgramie1Click);
+    item(m_menu, "Oautorze1", QStringLiteral("O autorze..."), -1, &OptionsMenu::Oautorze1Click);
     SetupPopupMenuPopup();
 }
 
@@ -212,15 +216,25 @@ void OptionsMenu::SetupPopupMenuPopup()
 void OptionsMenu::Kalkurator1Click()
 {
     m_window.PlayOver();
-    if (const QString program = ExternalTools::calculator(); !program.isEmpty() && m_start)
-        m_start(program);
+    startTool(ExternalTools::calculator(), QStringLiteral("kalkulatora"), ExternalTools::kCalculators);
 }
 
 void OptionsMenu::Notatnik1Click()
 {
     m_window.PlayOver();
-    if (const QString program = ExternalTools::textEditor(); !program.isEmpty() && m_start)
-        m_start(program);
+    startTool(ExternalTools::textEditor(), QStringLiteral("edytora tekstu"), ExternalTools::kTextEditors);
+}
+
+// Where none of the programs is installed, the user learns so, and which
+// ones the menu looked for.
+void OptionsMenu::startTool(const QString &program, const QString &what, const QStringList &lookedFor)
+{
+    if (!program.isEmpty()) {
+        if (m_start)
+            m_start(program);
+    } else if (m_notice) {
+        m_notice(&m_window, QStringLiteral("Nie znaleziono %1.\nSzukano programów: %2.").arg(what, lookedFor.join(u", ")));
+    }
 }
 
 void OptionsMenu::StaleActionExecute()

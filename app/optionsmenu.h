@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace tablicznik {
 
@@ -17,7 +18,7 @@ class TOknoGlowne;
 
 // The programs the menu's tools start: "calc.exe" and "notepad.exe" on
 // Windows; elsewhere the first of a short list of common ones found on the
-// PATH (none found: nothing starts).
+// PATH (none found: a short message says so and names the list).
 struct ExternalTools {
     static const QStringList kCalculators;
     static const QStringList kTextEditors;
@@ -38,6 +39,8 @@ class OptionsMenu : public QObject {
 public:
     // Starts a program without waiting for it; its failure is not reported.
     using ProgramStarter = std::function<void(const QString &program)>;
+    // Tells the user something, over the window.
+    using Notice = std::function<void(QWidget *parent, const QString &text)>;
 
     OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows);
     ~OptionsMenu() override;
@@ -50,6 +53,7 @@ public:
     QMenu *Powiekszenie1() const { return m_zoom; }
 
     void setProgramStarter(ProgramStarter starter) { m_start = std::move(starter); }
+    void setNotice(Notice notice) { m_notice = std::move(notice); }
 
     // "Zapisz obraz tablicy..." and "Drukuj tablicę...".
     TableImage &tableImage() const { return *m_image; }
@@ -65,6 +69,7 @@ private:
 
     void Kalkurator1Click();
     void Notatnik1Click();
+    void startTool(const QString &program, const QString &what, const QStringList &lookedFor);
     void StaleActionExecute();
     void PrzedrostkiActionExecute();
     void PomocActionExecute();
@@ -83,6 +88,7 @@ private:
     TOknoGlowne &m_window;
     AuxiliaryWindows &m_windows;
     ProgramStarter m_start;
+    Notice m_notice;
     QMenu *m_menu = nullptr;
     QAction *m_pomoc = nullptr;
     QAction *m_stale = nullptr;

@@ -129,6 +129,7 @@ bool TableImage::print()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageOrientation(QPageLayout::Landscape); // the table is wider than high
     }
+    offerPdfFile(*m_printer, title, QStringLiteral("tablica"));
     if (!m_windows.setUpPrinter(*m_printer, &m_window))
         return false;
     if (!printImage(image, m_printer.get(), title)) {

@@ -145,6 +145,10 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
     }
     TMySpeedButton *button = m_cursor ? m_window.elementButton(m_cursor) : nullptr;
     const bool live = button && button->isEnabled();
+    const QString text = event->text();
+    const bool letter = !text.isEmpty() && text.at(0).isLetter();
+    if (!letter)
+        m_typed.clear(); // any other key ends the typed word
     if (isTableMove(key)) {
         // At an edge nothing happens, not even pointing again.
         if (const int target = m_cursor ? neighbour(m_cursor, key) : 1; target != m_cursor)
@@ -157,7 +161,7 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
             m_window.MySpeedButton1MouseDown(button, Qt::RightButton);
     } else if (key == Qt::Key_Escape) {
         m_window.ResetBitBtnClick();
-    } else if (const QString text = event->text(); !text.isEmpty() && text.at(0).isLetterOrNumber()) {
+    } else if (letter) {
         typeAhead(text);
     } else {
         QWidget::keyPressEvent(event);
@@ -250,9 +254,12 @@ bool TableKeyboard::eventFilter(QObject *watched, QEvent *event)
             keyPressEvent(key);
             return true;
         }
-        // Escape that no control of the window wanted climbs to the window.
+        // Escape that no control of the window wanted climbs to the window:
+        // the reset, wherever the focus was. An open menu or list is a window
+        // of its own and takes its Escape before.
         if (watched == &m_window && key->key() == Qt::Key_Escape && !hasFocus()) {
             setFocus(Qt::OtherFocusReason);
+            keyPressEvent(key);
             return true;
         }
         break;

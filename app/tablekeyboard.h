@@ -26,13 +26,15 @@ class TOknoGlowne;
 //   Escape       the table reset, as "Czyść"
 //   letters      type-ahead: the typed text (keys at most a second apart)
 //                picks the element whose symbol it is, else the first
-//                whose Polish name begins with it, case and diacritics aside
+//                whose Polish name begins with it, case and diacritics
+//                aside; any other key ends the typed word
 //
 // The cursor's element carries a focus mark once the keyboard has been
 // used on the table, while the table has the focus. The command buttons
 // along the edges take the focus by Tab and click on Space or Enter; Escape
-// on any other control of the window, an arrow on a command button, or a
-// press on the table brings the focus back to the table.
+// on any other control of the window (which resets the table as well), an
+// arrow on a command button, or a press on the table brings the focus back
+// to the table.
 class TableKeyboard : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int CursorNumber READ cursorNumber)

@@ -29,7 +29,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -421,13 +420,22 @@ void TOknoGlowne::PlayPage() { m_cues->PlayPage(); }
 void TOknoGlowne::PlayOver() { m_cues->PlayOver(); }
 void TOknoGlowne::PlayExit() { m_cues->PlayExit(); }
 
-ParsedNumber TOknoGlowne::StringToFloat(QStringView text)
+// A malformed number in the catalogue is a fault for whoever keeps the
+// catalogue, not for the pupil: it goes to the log, and the value counts
+// as missing.
+ParsedNumber TOknoGlowne::StringToFloat(QStringView text, const ElementRecord *element, Field field)
 {
     const ParsedNumber result = tablicznik::StringToFloat(text);
-    if (result.malformed)
-        QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tablicznik"), QStringLiteral("Dupa11111111"), QMessageBox::Ok,
-                    this)
-            .exec();
+    if (result.malformed) {
+        QString where;
+        if (element)
+            where += QStringLiteral(" pierwiastka %1 (%2)").arg(element->Numer).arg(element->Symbol);
+        for (const TextField &stored : kStoredTextFields)
+            if (field && stored.member == field)
+                where += QStringLiteral(", pole %1").arg(QLatin1StringView(stored.name));
+        qWarning().noquote() << QStringLiteral("Tablicznik: niepoprawna liczba \"%1\"%2; pominięta")
+                                    .arg(text.toString(), where);
+    }
     return result;
 }
 
@@ -614,6 +622,12 @@ void TOknoGlowne::ResetBitBtnClick()
     if (!m_timer1->isActive())
         m_timer1->start();
     setCaption(QStringLiteral("Tablicznik"));
+    // The pages keep what they show, and whatever page comes next shows the
+    // same (a page change resets too), not what it held before.
+    const int shown = m_catalogue.numberOf(m_lastShownName);
+    const ElementRecord &kept = shown ? m_catalogue.element(shown) : m_catalogue.dummy();
+    m_details->fillPage(m_details->currentPage(), kept);
+    showIdentity(kept);
 }
 
 void TOknoGlowne::SpeedButton1Click()

@@ -139,7 +139,7 @@ public:
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
-    ParsedNumber StringToFloat(QStringView text) override;
+    ParsedNumber StringToFloat(QStringView text, const ElementRecord *element = nullptr, Field field = nullptr) override;
 
     // The legend operation: unpins, stops the clock, fills the legend and
     // shows it in place of the date and clock.

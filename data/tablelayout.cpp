@@ -45,4 +45,9 @@ int symbolPixels(int numer)
     return numer >= 104 ? 15 : 20;
 }
 
+int symbolPixels(QStringView symbol)
+{
+    return symbol.size() >= 3 ? 15 : 20;
+}
+
 } // namespace tablicznik

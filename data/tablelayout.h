@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QStringView>
 
 namespace tablicznik {
 
@@ -18,5 +19,8 @@ QRect elementRect(int numer);
 
 // Symbol height in pixels: the three-letter symbols of 104 ... 112 are smaller.
 int symbolPixels(int numer);
+// The same by the symbol shown: a three-letter (systematic) symbol takes the
+// smaller size, whatever element bears it; "Rf" the size of "Fr".
+int symbolPixels(QStringView symbol);
 
 } // namespace tablicznik

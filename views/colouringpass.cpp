@@ -36,7 +36,7 @@ int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
         const ElementRecord &element = canvas.catalogue().element(numer);
         TMySpeedButton *button = canvas.elementButton(numer);
         const QString &stored = element.*pass.field;
-        const ParsedNumber number = canvas.StringToFloat(pass.text ? pass.text(element, stored) : stored);
+        const ParsedNumber number = canvas.StringToFloat(pass.text ? pass.text(element, stored) : stored, &element, pass.field);
         button->setEnabled(true);
         if (pass.keepDisabled && pass.keepDisabled(element))
             button->setEnabled(false);

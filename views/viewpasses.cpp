@@ -184,7 +184,7 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view)
         if (view.mantissaOnly)
             if (const qsizetype at = value.indexOf(mantissaEnd); at >= 0)
                 value.truncate(at);
-        const ParsedNumber number = canvas.StringToFloat(value);
+        const ParsedNumber number = canvas.StringToFloat(value, &element, valued);
         if (number.noNumber) {
             button->setEnabled(false);
             continue;
@@ -217,7 +217,7 @@ void showView(TableCanvas &canvas, const CategoryView &view)
             if (view.comparison == Comparison::FirstListedNumber)
                 if (const qsizetype comma = value.indexOf(u','); comma >= 0)
                     value = value.left(comma);
-            const ParsedNumber number = canvas.StringToFloat(value);
+            const ParsedNumber number = canvas.StringToFloat(value, &canvas.catalogue().element(numer), field);
             button->setEnabled(true);
             if (number.noNumber) {
                 button->setEnabled(false);
@@ -315,7 +315,8 @@ void showView(TableCanvas &canvas, const EraView &view)
             continue;
         }
         // "1868 (1895)" is placed by 1868.
-        const ParsedNumber number = canvas.StringToFloat(QStringView(year).left(view.yearLength));
+        const ParsedNumber number =
+            canvas.StringToFloat(QStringView(year).left(view.yearLength), &canvas.catalogue().element(numer), field);
         if (number.noNumber) {
             button->setEnabled(false);
             continue;
@@ -367,7 +368,8 @@ void showView(TableCanvas &canvas, const SusceptibilityView &view)
     const Field field = view.field;
 
     for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
-        const ParsedNumber number = canvas.StringToFloat(canvas.catalogue().element(numer).*field);
+        const ElementRecord &element = canvas.catalogue().element(numer);
+        const ParsedNumber number = canvas.StringToFloat(element.*field, &element, field);
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
         if (number.noNumber || (number.value < 0) != negative) {

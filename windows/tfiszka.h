@@ -32,7 +32,6 @@ public:
     // a card made smaller still shows the whole panel and a few lines.
     static constexpr int kTextMargin = 8;
     static constexpr int kMinimumViewHeight = 100;
-    static inline const QString kPrintTitle = QStringLiteral("Tablicznik");
 
     // `table` is the main window that "Pokaż układ okresowy" brings back;
     // `elementName` the Polish name the card opens on (CardElementName).
@@ -57,12 +56,13 @@ public:
     void RadioButton2Click(); // "Alfabetycznie"
     void BitBtn1Click();     // "Poprzedni"
     void BitBtn2Click();     // "Następny"
-    void BitBtn3Click();     // "Drukuj ..."
+    void BitBtn3Click();     // "Drukuj..."
     void Button1Click();     // "Pokaż układ okresowy"
 
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -74,6 +74,12 @@ private slots:
         QCOMPARE(symbolPixels(103), 20);
         QCOMPARE(symbolPixels(104), 15);
         QCOMPARE(symbolPixels(112), 15);
+        // By the symbol shown: the number of letters decides.
+        QCOMPARE(symbolPixels(u"H"), 20);
+        QCOMPARE(symbolPixels(u"Fr"), 20);
+        QCOMPARE(symbolPixels(u"Rf"), 20);
+        QCOMPARE(symbolPixels(u"Unq"), 15);
+        QCOMPARE(symbolPixels(u"Uub"), 15);
     }
 };
 

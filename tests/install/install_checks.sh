@@ -37,21 +37,35 @@ staged_files() {
   done
   cmp -s "$SOURCE_DIR/resources/icons/scalable.svg" "$root/share/icons/hicolor/scalable/apps/$APP_ID.svg" \
     || fail "the scalable icon is not the generated one"
+  # Both manual pages describe the options, the keys and the zoom, with its levels.
+  local page section
+  for page in "man/man1/tablicznik.1.gz OPTIONS KEYS ZOOM" "man/pl/man1/tablicznik.1.gz OPCJE KLAWISZE POWIĘKSZENIE"; do
+    set -- $page
+    local text
+    text=$(gzip -dc "$root/share/$1")
+    shift
+    for section in "$@"; do
+      grep -qx ".SH $section" <<<"$text" || fail "$page: no section $section"
+    done
+    grep -q "100, 125, 150," <<<"$text" || fail "$page: the zoom levels are not listed"
+  done
   echo "staged install: $(expected_files | wc -l) files as expected"
 }
 
-# desktop-file-validate passes the entry (hints are allowed), and the entry
-# names the installed program and icons.
+# desktop-file-validate passes the entry (hints are allowed, except the one
+# of a second main category, which lists the program twice in some menus),
+# and the entry names the installed program and icons.
 desktop_entry() {
   local entry="$root/share/applications/$APP_ID.desktop" out
   out=$(desktop-file-validate "$entry" 2>&1) || { echo "$out"; fail "desktop-file-validate failed"; }
   [ -z "$out" ] || echo "$out"
   ! grep -qE ': (error|warning):' <<<"$out" || fail "desktop-file-validate reports errors or warnings"
+  ! grep -q 'more than one main category' <<<"$out" || fail "more than one main category"
   key() { sed -n "s/^$1=//p" "$entry"; }
   [ "$(key Exec)" = tablicznik ] || fail "Exec is '$(key Exec)'"
   [ -x "$root/bin/$(key Exec)" ] || fail "Exec names no installed program"
   [ "$(key Icon)" = "$APP_ID" ] || fail "Icon is '$(key Icon)'"
-  [ "$(key Categories)" = "Education;Science;Chemistry;" ] || fail "Categories are '$(key Categories)'"
+  [ "$(key Categories)" = "Education;Chemistry;" ] || fail "Categories are '$(key Categories)'"
   local name
   for name in Name 'Name\[pl\]' GenericName 'GenericName\[pl\]' Comment 'Comment\[pl\]' Keywords 'Keywords\[pl\]'; do
     [ -n "$(key "$name")" ] || fail "no $name"
