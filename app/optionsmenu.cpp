@@ -191,8 +191,9 @@ void OptionsMenu::zoomChosen(int percent)
 {
     m_window.PlayOver();
     QTimer::singleShot(0, &m_window, [this, percent] {
-        m_window.setSkala(percent);
-        m_window.ZapiszRejestr();
+        m_window.setSkala(percent); // starts the program again at another zoom, and closes this run
+        if (m_window.isVisible())
+            m_window.ZapiszRejestr();
     });
 }
 

@@ -326,9 +326,10 @@ void TOknoGlowne::showEvent(QShowEvent *event)
 // then the exit cue plays and the window waits for it, then the program ends.
 void TOknoGlowne::closeEvent(QCloseEvent *event)
 {
-    ZapiszRejestr();
-    if (!m_closingForRestart)
+    if (!m_closingForRestart) { // the restart has stored the settings
+        ZapiszRejestr();
         PlayExit();
+    }
     event->accept();
     m_auxWindows->discardAll(); // the cards and tables go with the window, silently
 }

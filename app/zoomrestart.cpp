@@ -72,6 +72,7 @@ QByteArray serialise(const CarriedView &view)
         {QStringLiteral("version"), kVersion.toString()},
         {QStringLiteral("madeAt"), double(view.madeAtMs)},
         {QStringLiteral("percent"), view.percent},
+        {QStringLiteral("chosen"), view.chosen},
         {QStringLiteral("decoration"), numbers({view.decoration.left(), view.decoration.top(),
                                                 view.decoration.right(), view.decoration.bottom()})},
         {QStringLiteral("page"), view.page},
@@ -109,11 +110,13 @@ std::optional<CarriedView> parse(const QByteArray &text, qint64 nowMs)
     const std::optional<int> pinned = integer(object.value(QStringLiteral("pinned")), 0, Catalogue::kCount);
     const auto decoration = integers(object.value(QStringLiteral("decoration")), 4, 0, 1000);
     const QJsonValue handler = object.value(QStringLiteral("view"));
+    const QJsonValue chosen = object.value(QStringLiteral("chosen"));
     const QJsonValue cards = object.value(QStringLiteral("cards"));
     if (!percent || !settings::isScaleChoice(*percent) || !page || !pinned || !decoration || !handler.isString() ||
-        !cards.isArray() || cards.toArray().size() > kMostCards)
+        !chosen.isBool() || !cards.isArray() || cards.toArray().size() > kMostCards)
         return std::nullopt;
     view.percent = *percent;
+    view.chosen = chosen.toBool();
     view.page = *page;
     view.pinned = *pinned;
     view.decoration = {(*decoration)[0], (*decoration)[1], (*decoration)[2], (*decoration)[3]};
@@ -148,6 +151,7 @@ CarriedView capture(const TOknoGlowne &window, int percent)
     const auto full = [now](QPoint p) { return QPoint(atFull(p.x(), now), atFull(p.y(), now)); };
     CarriedView view;
     view.percent = percent;
+    view.chosen = true;
     view.madeAtMs = QDateTime::currentMSecsSinceEpoch();
     if (window.isVisible()) {
         view.position = full(window.pos());
@@ -171,6 +175,8 @@ CarriedView capture(const TOknoGlowne &window, int percent)
 void restore(TOknoGlowne &window, const CarriedView &view)
 {
     const int now = zoom::percentInEffect();
+    if (view.chosen)
+        window.setSkala(view.percent); // the run before may not have stored it yet
     if (view.position)
         window.move(atZoom(view.position->x(), now), atZoom(view.position->y(), now));
     window.details().pageControl()->setCurrentIndex(view.page);
@@ -212,9 +218,10 @@ bool startAgain(const CarriedView &view)
 
 bool restartAt(TOknoGlowne &window, int percent)
 {
-    window.ZapiszRejestr(); // before the new run reads the settings
+    // The new run is started first, and takes the zoom from the view.
     if (!startAgain(capture(window, percent)))
         return false;
+    window.ZapiszRejestr();
     window.closeForRestart();
     return true;
 }

@@ -27,6 +27,7 @@ struct CarriedView {
     };
 
     int percent = 100;   // the zoom of the new run
+    bool chosen = false; // by the user: the new run's stored zoom (else a smaller one that fits the screen)
     qint64 madeAtMs = 0; // since the epoch; an old one is not taken
     std::optional<QPoint> position; // the main window's frame, top-left
     QMargins decoration;            // the window manager's frame, measured
@@ -67,9 +68,10 @@ void reopenCards(TOknoGlowne &window, const CarriedView &view);
 // Starts this program again with `view`; false when it could not be started.
 bool startAgain(const CarriedView &view);
 
-// The zoom choice: the settings stored, the program started again at
-// `percent` with what `window` shows, and this run closed quietly. False
-// (and this run goes on) when the program could not be started.
+// The zoom choice: the program started again at `percent` with what
+// `window` shows, the settings stored meanwhile, and this run closed
+// quietly. False (and this run goes on) when the program could not be
+// started.
 bool restartAt(TOknoGlowne &window, int percent);
 
 } // namespace zoomrestart

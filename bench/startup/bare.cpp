@@ -2,8 +2,16 @@
 // the main window's shape costs to start. A fixed 625 x 429 window with an
 // eleven-page tab widget across the top and 112 tool buttons laid out as the
 // periodic table, nothing else: no resources, no settings, no media.
+// Built a second time with BARE_CUE (bench_bare_cue): the same window that
+// plays one cue through Qt Multimedia once its first frame is up, the floor
+// for a program with sound.
 
 #include <QApplication>
+#ifdef BARE_CUE
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#endif
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWidget>
@@ -60,5 +68,12 @@ int main(int argc, char *argv[])
     }
 
     window.show();
+#ifdef BARE_CUE
+    QSoundEffect cue;
+    QTimer::singleShot(0, &cue, [&cue] {
+        cue.setSource(QUrl::fromLocalFile(QStringLiteral(BARE_CUE)));
+        cue.play();
+    });
+#endif
     return app.exec();
 }

@@ -37,6 +37,7 @@ CarriedView fullView()
 {
     CarriedView view;
     view.percent = 150;
+    view.chosen = true;
     view.madeAtMs = kNow - 100;
     view.position = QPoint(-20, 35);
     view.decoration = {3, 28, 3, 5};
@@ -188,6 +189,7 @@ private slots:
         QTest::newRow("pin 113") << withMember("pinned", 113) << kNow;
         QTest::newRow("pin negative") << withMember("pinned", -1) << kNow;
         QTest::newRow("view a number") << withMember("view", 3) << kNow;
+        QTest::newRow("chosen a number") << withMember("chosen", 1) << kNow;
         QTest::newRow("position of one") << withMember("position", QJsonArray{5}) << kNow;
         QTest::newRow("position far away") << withMember("position", QJsonArray{5, 1e12}) << kNow;
         QTest::newRow("decoration negative") << withMember("decoration", QJsonArray{0, -3, 0, 0}) << kNow;
@@ -236,6 +238,7 @@ private slots:
 
         const CarriedView view = zoomrestart::capture(*f.window, 200);
         QCOMPARE(view.percent, 200);
+        QVERIFY(view.chosen);
         QCOMPARE(view.page, 2);
         QCOMPARE(view.pinned, 26);
         QVERIFY(view.view.isEmpty());
@@ -252,6 +255,7 @@ private slots:
         zoomrestart::restore(*again, *carried);
         again->show();
         zoomrestart::reopenCards(*again, *carried);
+        QCOMPARE(again->Skala(), 200); // stored at its close, whatever the run before managed
         QCOMPARE(again->details().currentPage(), 2);
         QVERIFY(again->property("Pinned").toBool());
         QCOMPARE(again->property("PinnedNumber").toInt(), 26);
@@ -286,11 +290,17 @@ private slots:
             QCOMPARE(again->elementButton(numer)->property("textColor"), f.colourOf(numer));
 
         // A view of a name this version does not have: a plain table.
+        QCOMPARE(again->Skala(), 125);
+
+        // A view of a name this version does not have: a plain table. A
+        // zoom not chosen (the largest that fits the screen) is not stored.
         CarriedView unknown = view;
         unknown.view = QStringLiteral("NieMaTakiegoClick");
+        unknown.chosen = false;
         auto plain = makeMainWindow(log);
         zoomrestart::restore(*plain, unknown);
         QVERIFY(plain->findChild<QWidget *>(QStringLiteral("LegendaBox"))->isHidden());
+        QCOMPARE(plain->Skala(), 100);
     }
 
     // The offscreen screen is 800 × 800: 100 and 125 % fit, the others are
