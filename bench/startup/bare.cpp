@@ -9,6 +9,9 @@
 #include <QApplication>
 #ifdef BARE_CUE
 #include <QSoundEffect>
+#include <QEvent>
+#include <functional>
+#include <utility>
 #include <QTimer>
 #include <QUrl>
 #endif
@@ -43,6 +46,25 @@ void place(int z, int &column, int &row)
         column = offset - 14;
 }
 
+#ifdef BARE_CUE
+// Runs `then` from the event loop after the watched widget's first paint.
+class AfterFirstPaint : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> then) : m_then(std::move(then)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_then)
+            QTimer::singleShot(0, this, std::exchange(m_then, {}));
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -69,11 +91,13 @@ int main(int argc, char *argv[])
 
     window.show();
 #ifdef BARE_CUE
+    // As Tablicznik opens its cues: once the first frame is painted.
     QSoundEffect cue;
-    QTimer::singleShot(0, &cue, [&cue] {
+    AfterFirstPaint play([&cue] {
         cue.setSource(QUrl::fromLocalFile(QStringLiteral(BARE_CUE)));
         cue.play();
     });
+    window.installEventFilter(&play);
 #endif
     return app.exec();
 }
