@@ -73,8 +73,6 @@ QByteArray serialise(const CarriedView &view)
         {QStringLiteral("madeAt"), double(view.madeAtMs)},
         {QStringLiteral("percent"), view.percent},
         {QStringLiteral("chosen"), view.chosen},
-        {QStringLiteral("decoration"), numbers({view.decoration.left(), view.decoration.top(),
-                                                view.decoration.right(), view.decoration.bottom()})},
         {QStringLiteral("page"), view.page},
         {QStringLiteral("pinned"), view.pinned},
         {QStringLiteral("view"), view.view},
@@ -108,18 +106,16 @@ std::optional<CarriedView> parse(const QByteArray &text, qint64 nowMs)
     const std::optional<int> percent = integer(object.value(QStringLiteral("percent")), 0, 1000);
     const std::optional<int> page = integer(object.value(QStringLiteral("page")), 0, DetailsPages::kPages - 1);
     const std::optional<int> pinned = integer(object.value(QStringLiteral("pinned")), 0, Catalogue::kCount);
-    const auto decoration = integers(object.value(QStringLiteral("decoration")), 4, 0, 1000);
     const QJsonValue handler = object.value(QStringLiteral("view"));
     const QJsonValue chosen = object.value(QStringLiteral("chosen"));
     const QJsonValue cards = object.value(QStringLiteral("cards"));
-    if (!percent || !settings::isScaleChoice(*percent) || !page || !pinned || !decoration || !handler.isString() ||
+    if (!percent || !settings::isScaleChoice(*percent) || !page || !pinned || !handler.isString() ||
         !chosen.isBool() || !cards.isArray() || cards.toArray().size() > kMostCards)
         return std::nullopt;
     view.percent = *percent;
     view.chosen = chosen.toBool();
     view.page = *page;
     view.pinned = *pinned;
-    view.decoration = {(*decoration)[0], (*decoration)[1], (*decoration)[2], (*decoration)[3]};
     view.view = handler.toString();
     if (object.contains(QStringLiteral("position"))) {
         const auto position = integers(object.value(QStringLiteral("position")), 2, -kFar, kFar);
@@ -153,10 +149,8 @@ CarriedView capture(const TOknoGlowne &window, int percent)
     view.percent = percent;
     view.chosen = true;
     view.madeAtMs = QDateTime::currentMSecsSinceEpoch();
-    if (window.isVisible()) {
+    if (window.isVisible())
         view.position = full(window.pos());
-        view.decoration = zoom::roomOf(window.screen(), &window).decoration;
-    }
     view.page = window.details().currentPage();
     const auto *legend = window.findChild<QGroupBox *>(QStringLiteral("LegendaBox"));
     if (legend && !legend->isHidden())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -30,7 +29,6 @@ struct CarriedView {
     bool chosen = false; // by the user: the new run's stored zoom (else a smaller one that fits the screen)
     qint64 madeAtMs = 0; // since the epoch; an old one is not taken
     std::optional<QPoint> position; // the main window's frame, top-left
-    QMargins decoration;            // the window manager's frame, measured
     int page = 0;                   // the details page, 0 ... 10
     int pinned = 0;                 // the pinned element, 0 for none
     QString view;                   // the view's handler ("GestoscButtonClick"), empty for none

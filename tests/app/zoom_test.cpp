@@ -40,7 +40,6 @@ CarriedView fullView()
     view.chosen = true;
     view.madeAtMs = kNow - 100;
     view.position = QPoint(-20, 35);
-    view.decoration = {3, 28, 3, 5};
     view.page = 4;
     view.pinned = 26;
     view.view = QStringLiteral("GestoscButtonClick");
@@ -192,7 +191,6 @@ private slots:
         QTest::newRow("chosen a number") << withMember("chosen", 1) << kNow;
         QTest::newRow("position of one") << withMember("position", QJsonArray{5}) << kNow;
         QTest::newRow("position far away") << withMember("position", QJsonArray{5, 1e12}) << kNow;
-        QTest::newRow("decoration negative") << withMember("decoration", QJsonArray{0, -3, 0, 0}) << kNow;
         QTest::newRow("cards missing") << withMember("cards", QJsonValue::Undefined) << kNow;
         QTest::newRow("card element 0") << withMember("cards", QJsonArray{QJsonArray{0, 1, 2, 300, 300}}) << kNow;
         QTest::newRow("card element 113") << withMember("cards", QJsonArray{QJsonArray{113, 1, 2, 300, 300}}) << kNow;
