@@ -50,25 +50,9 @@ protected:
             return false;
         auto *window = static_cast<QWidget *>(object);
         const Qt::WindowType type = window->windowType();
-        if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog) && window->screen())
+        if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog))
             keepOnScreen(window);
         return false;
-    }
-
-private:
-    static void keepOnScreen(QWidget *window)
-    {
-        const QRect available = window->screen()->availableGeometry();
-        const QMargins decoration =
-            measuredDecoration(window).value_or(scaled(kUsualDecoration, 100.0 / percentInEffect()));
-        const QSize room = available.size().shrunkBy(decoration);
-        const QSize size = window->size();
-        const QSize fitted = size.boundedTo(room).expandedTo(window->minimumSize());
-        if (fitted != size)
-            window->resize(fitted);
-        const QRect frame(window->pos(), fitted.grownBy(decoration));
-        if (const QPoint inside = keptInside(frame, available); inside != frame.topLeft())
-            window->move(inside);
     }
 };
 
@@ -151,6 +135,23 @@ ScreenRoom roomOf(const QScreen *screen, const QWidget *window)
     if (const std::optional<QMargins> measured = measuredDecoration(window))
         return {available, scaled(*measured, factor)};
     return {available, kUsualDecoration};
+}
+
+void keepOnScreen(QWidget *window)
+{
+    if (!window->screen())
+        return;
+    const QRect available = window->screen()->availableGeometry();
+    const QMargins decoration =
+        measuredDecoration(window).value_or(scaled(kUsualDecoration, 100.0 / percentInEffect()));
+    const QSize room = available.size().shrunkBy(decoration);
+    const QSize size = window->size();
+    const QSize fitted = size.boundedTo(room).expandedTo(window->minimumSize());
+    if (fitted != size)
+        window->resize(fitted);
+    const QRect frame(window->pos(), fitted.grownBy(decoration));
+    if (const QPoint inside = keptInside(frame, available); inside != frame.topLeft())
+        window->move(inside);
 }
 
 void keepWindowsOnScreen()

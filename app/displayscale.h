@@ -64,5 +64,7 @@ ScreenRoom roomOf(const QScreen *screen, const QWidget *window = nullptr);
 // it is shown: smaller where it can be, moved in. Installed once on the
 // application; a file or print dialog at a large zoom fits the screen.
 void keepWindowsOnScreen();
+// The same for one window, now.
+void keepOnScreen(QWidget *window);
 
 } // namespace tablicznik::zoom

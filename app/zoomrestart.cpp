@@ -191,6 +191,7 @@ void reopenCards(TOknoGlowne &window, const CarriedView &view)
         {
             cards.last()->resize(card.geometry.size());
             cards.last()->move(atZoom(card.geometry.x(), now), atZoom(card.geometry.y(), now));
+            zoom::keepOnScreen(cards.last());
         }
     }
 }

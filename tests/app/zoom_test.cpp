@@ -264,6 +264,16 @@ private slots:
             titles << card->windowTitle();
         QCOMPARE(titles, (QStringList{QStringLiteral("Fiszka - Tlen"), QStringLiteral("Fiszka - Złoto")}));
         QCOMPARE(again->auxiliaryWindows().windows<TFiszka>().last()->size(), QSize(480, 500));
+        QCOMPARE(again->auxiliaryWindows().windows<TFiszka>().last()->pos(), QPoint(40, 50));
+
+        // A card carried to a place off the screen comes back onto it.
+        CarriedView away = *carried;
+        away.cards = {{8, QRect(5000, -300, 433, 448)}};
+        auto moved = makeMainWindow(log);
+        moved->show();
+        zoomrestart::reopenCards(*moved, away);
+        const QRect screen = moved->screen()->availableGeometry();
+        QVERIFY(screen.contains(moved->auxiliaryWindows().windows<TFiszka>().last()->frameGeometry()));
         QCOMPARE(log.played, QStringList()); // no cue comes with the restored view
     }
 
