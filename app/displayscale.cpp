@@ -27,7 +27,9 @@ QMargins scaled(const QMargins &m, double by)
     return {up(m.left()), up(m.top()), up(m.right()), up(m.bottom())};
 }
 
-// The frame of a window that has been shown, in its logical pixels.
+// The frame the window manager has given a window, in its logical pixels.
+// None before it has (and without a window manager): the usual one is
+// assumed then, as a window shown for the first time has its frame later.
 std::optional<QMargins> measuredDecoration(const QWidget *window)
 {
     if (!window || !window->isVisible())
@@ -35,7 +37,7 @@ std::optional<QMargins> measuredDecoration(const QWidget *window)
     const QRect frame = window->frameGeometry(), inner = window->geometry();
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
-    return margins; // none without a window manager
+    return margins.isNull() ? std::nullopt : std::optional(margins);
 }
 
 // Fits a window that is about to show into its screen's work area.
