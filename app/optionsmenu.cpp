@@ -1,5 +1,6 @@
 #include "optionsmenu.h"
 
+#include "app/displayscale.h"
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
 #include "controls/sharppictures.h"
@@ -20,6 +21,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace tablicznik {
 
@@ -166,18 +169,21 @@ void OptionsMenu::createMenu()
     SetupPopupMenuPopup();
 }
 
-// "100 %" ... "300 %", the stored one checked.
+// "100 %" ... "300 %", the one in effect checked; a zoom at which the window
+// would not fit its screen is offered disabled, with the reason as a hint.
 void OptionsMenu::createZoomMenu()
 {
     m_zoom = m_menu->addMenu(QStringLiteral("Powiększenie"));
     m_zoom->setObjectName(QStringLiteral("Powiekszenie1"));
     m_zoom->menuAction()->setObjectName(QStringLiteral("Powiekszenie1"));
+    m_zoom->setToolTipsVisible(true);
     auto *choices = new QActionGroup(m_zoom);
     choices->setExclusive(true);
     for (int percent : settings::kScaleChoices) {
         QAction *a = m_zoom->addAction(QStringLiteral("%1 %").arg(percent));
         a->setObjectName(QStringLiteral("Skala%1").arg(percent));
         a->setCheckable(true);
+        a->setData(percent);
         choices->addAction(a);
         connect(a, &QAction::triggered, this, [this, percent] { zoomChosen(percent); });
     }
@@ -189,8 +195,9 @@ void OptionsMenu::zoomChosen(int percent)
 {
     m_window.PlayOver();
     QTimer::singleShot(0, &m_window, [this, percent] {
-        m_window.setSkala(percent);
-        m_window.ZapiszRejestr();
+        m_window.setSkala(percent); // starts the program again at another zoom, and closes this run
+        if (m_window.isVisible())
+            m_window.ZapiszRejestr();
     });
 }
 
@@ -209,8 +216,15 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
     m_names->setChecked(m_window.NazwyIUPAC());
-    for (QAction *choice : m_zoom->actions())
-        choice->setChecked(choice->objectName() == QStringLiteral("Skala%1").arg(m_window.Skala()));
+    const std::vector<int> fitting = zoom::fittingChoices(
+        {TOknoGlowne::kClientWidth, TOknoGlowne::kClientHeight}, zoom::roomOf(m_window.screen(), &m_window));
+    for (QAction *choice : m_zoom->actions()) {
+        const int percent = choice->data().toInt();
+        const bool fits = percent == zoom::percentInEffect() || std::count(fitting.begin(), fitting.end(), percent);
+        choice->setEnabled(fits);
+        choice->setToolTip(fits ? QString() : QStringLiteral("Okno w tym powiększeniu nie zmieści się na ekranie"));
+        choice->setChecked(percent == zoom::percentInEffect());
+    }
 }
 
 void OptionsMenu::Kalkurator1Click()

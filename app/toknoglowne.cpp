@@ -24,6 +24,7 @@
 #include "windows/tfiszka.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
+#include "zoomrestart.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -74,6 +75,7 @@ WindowServices WindowServices::program()
 {
     WindowServices services(soundLibraryPlayers());
     services.settingsStore = true;
+    services.restartAtZoom = zoomrestart::restartAt;
     services.firstRunAbout = [](TOknoGlowne &window) {
         // The windows it opens (the author's) stay with the main window.
         TOprogramie about(window.auxiliaryWindows());
@@ -98,8 +100,8 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     loadBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
-    connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
-    connect(&DisplayScale::instance(), &DisplayScale::changed, this, &TOknoGlowne::scaleChanged);
+    m_views = new PropertyViews(*this, this);
+    connect(this, &TOknoGlowne::viewRequested, m_views, &PropertyViews::run);
     startMedia();
     connectAuxiliaryWindows();
     nameControls(this);
@@ -323,8 +325,10 @@ void TOknoGlowne::showEvent(QShowEvent *event)
 // then the exit cue plays and the window waits for it, then the program ends.
 void TOknoGlowne::closeEvent(QCloseEvent *event)
 {
-    ZapiszRejestr();
-    PlayExit();
+    if (!m_closingForRestart) { // the restart has stored the settings
+        ZapiszRejestr();
+        PlayExit();
+    }
     event->accept();
     m_auxWindows->discardAll(); // the cards and tables go with the window, silently
 }
@@ -339,7 +343,6 @@ void TOknoGlowne::SprawdzRejestr()
     else
         m_flags = Preferences::defaults();
     m_cues->setPlaySounds(m_flags.PlaySounds);
-    DisplayScale::instance().setPercent(m_flags.Skala); // before any window of the program shows
 }
 
 void TOknoGlowne::ZapiszRejestr()
@@ -365,13 +368,14 @@ void TOknoGlowne::setSkala(int percent)
     if (!settings::isScaleChoice(percent))
         return;
     m_flags.Skala = percent;
-    DisplayScale::instance().setPercent(percent);
+    if (percent != zoom::percentInEffect() && m_services.restartAtZoom)
+        m_services.restartAtZoom(*this, percent);
 }
 
-void TOknoGlowne::scaleChanged()
+void TOknoGlowne::closeForRestart()
 {
-    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
-    update();
+    m_closingForRestart = true;
+    close();
 }
 
 void TOknoGlowne::setShowAVI(bool on)

@@ -34,6 +34,7 @@ class HintSwitch;
 class Legenda;
 class OptionsMenu;
 class PointerRouting;
+class PropertyViews;
 class SoundCues;
 class TableKeyboard;
 class TMySpeedButton;
@@ -50,6 +51,9 @@ struct WindowServices {
     Clock clock;                                      // empty: the system clock
     bool settingsStore = false;                       // read and write the user's settings store
     std::function<void(TOknoGlowne &)> firstRunAbout; // the about window, modally, on the first run
+    // Another zoom chosen: the program starts again at it (true), or the
+    // choice takes effect at the next start (empty, or false).
+    std::function<bool(TOknoGlowne &, int percent)> restartAtZoom;
 
     // The program's own: Qt Multimedia cues, the system clock, the user's
     // settings store and the about window.
@@ -122,10 +126,14 @@ public:
     bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
     void setNazwyIUPAC(bool on);
     bool SoundsReady() const;
-    // The zoom of every window in per cent, one of 100, 125, 150, 200, 250
-    // and 300 (app/displayscale.h); another value is ignored.
+    // The stored zoom of every window in per cent, one of 100, 125, 150,
+    // 200, 250 and 300 (app/displayscale.h); another value is ignored. A
+    // value other than the zoom in effect starts the program again at it.
     int Skala() const { return m_flags.Skala; }
     void setSkala(int percent);
+    // Closes the window for the program started again: the settings are
+    // stored, no exit cue plays.
+    void closeForRestart();
 
     AnimationView *Animate1() const { return m_animation; }
 
@@ -155,6 +163,7 @@ public:
     // Shows an element, or the placeholder, on the details pages.
     void Wyrzuc(const ElementRecord &element);
     DetailsPages &details() const { return *m_details; }
+    PropertyViews &views() const { return *m_views; }
 
     // Pointer tracking and the table reset (pointertracking.cpp).
     void MySpeedButton1MouseMove(TMySpeedButton *button);
@@ -201,7 +210,6 @@ private:
     void createTableKeyboard();
     void loadBackground();
     void FormPaint(QPainter &painter);
-    void scaleChanged(); // the pictures made again for the new device pixel ratio
     void connectPointerTracking();
     void startMedia();
     void showIdentity(const ElementRecord &element);
@@ -225,6 +233,8 @@ private:
     QGroupBox *m_legendBox = nullptr;
     std::unique_ptr<Legenda> m_legend;
     PointerRouting *m_routing = nullptr;
+    PropertyViews *m_views = nullptr;
+    bool m_closingForRestart = false;
     QTimer *m_timer1 = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_clockLabel = nullptr;

@@ -31,7 +31,10 @@ void PropertyViews::addViews(const Rows &rows)
         const QString name = QString::fromUtf8(row.handler);
         Q_ASSERT_X(!m_handlers.contains(name), "PropertyViews", "two views with one handler"); // see the tables' tests
         m_handlers.insert(name, {fromMenus.contains(name),
-                                 [this, &row] { showView(m_canvas, row); }});
+                                 [this, &row, name] {
+                                     m_shown = name;
+                                     showView(m_canvas, row);
+                                 }});
     }
 }
 

@@ -31,6 +31,10 @@ public:
 
     QMenu *menu(const QString &objectName) const;
 
+    // The handler of the view last shown (not of a menu opener); empty
+    // before the first.
+    const QString &shownView() const { return m_shown; }
+
 private:
     struct Handler {
         bool menuItem; // plays the over cue first
@@ -42,6 +46,7 @@ private:
     TableCanvas &m_canvas;
     QHash<QString, Handler> m_handlers;
     QHash<QString, QMenu *> m_menus;
+    QString m_shown;
 };
 
 } // namespace tablicznik
