@@ -39,7 +39,7 @@ public:
     virtual QColor swatchColour(int entry) const = 0;
 
     virtual const Catalogue &catalogue() const = 0;
-    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... 112
+    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... catalogue().count()
     virtual ParsedNumber StringToFloat(QStringView text) = 0;  // with the one message
     virtual void setCaption(const QString &caption) = 0;
     virtual SoundCues &cues() = 0;

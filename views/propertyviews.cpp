@@ -62,7 +62,7 @@ PropertyViews::PropertyViews(TableCanvas &canvas, QWidget *window) : QObject(win
         m_menus.insert(menu->objectName(), menu);
         // The view button opens the menu where the pointer is; nothing
         // changes until an item is chosen.
-        m_handlers.insert(QString::fromUtf8(row.openerHandler), {false, [menu] { menu->popup(QCursor::pos()); }});
+        m_handlers.insert(QString::fromUtf8(row.openerHandler), {false, [menu] { menu->popup(QCursor::pos()); }, false});
     }
 }
 
@@ -73,8 +73,16 @@ bool PropertyViews::run(const QString &handlerName)
         return false;
     if (handler->menuItem)
         m_canvas.cues().PlayOver();
+    if (handler->view)
+        m_lastView = handlerName;
     handler->act();
     return true;
+}
+
+void PropertyViews::repaintLastView()
+{
+    if (const auto handler = m_handlers.constFind(m_lastView); handler != m_handlers.constEnd())
+        handler->act();
 }
 
 QMenu *PropertyViews::menu(const QString &objectName) const { return m_menus.value(objectName); }

@@ -28,6 +28,10 @@ public:
     // Runs the handler of that name ("PromAtomButtonClick", "Gazy1Click",
     // "GestoscButtonClick"); false when there is none.
     bool run(const QString &handlerName);
+    // Paints the last view that ran once more, without its cue: for a table
+    // whose elements have changed (today's table of 118 or the older one of
+    // 112) while the view shows. Nothing when no view has run.
+    void repaintLastView();
 
     QMenu *menu(const QString &objectName) const;
 
@@ -35,6 +39,7 @@ private:
     struct Handler {
         bool menuItem; // plays the over cue first
         std::function<void()> act;
+        bool view = true; // false for a button that opens a menu of views
     };
     template <typename Rows>
     void addViews(const Rows &rows);
@@ -42,6 +47,7 @@ private:
     TableCanvas &m_canvas;
     QHash<QString, Handler> m_handlers;
     QHash<QString, QMenu *> m_menus;
+    QString m_lastView;
 };
 
 } // namespace tablicznik
