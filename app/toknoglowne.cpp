@@ -26,6 +26,7 @@
 #include "windows/tpomocform.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +36,8 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cstdio>
 
 namespace tablicznik {
 namespace {
@@ -69,6 +72,29 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setPalette(palette);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
+}
+
+// The window's fixed size changed while it shows. The window-less platforms
+// (tests, benches) have no window manager to pass the new limits to and
+// warn when asked to; that one warning is dropped there, nothing else.
+QtMessageHandler g_outerHandler = nullptr;
+void setFixedSizeQuietly(QWidget &window, const QSize &size)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform != u"offscreen" && platform != u"minimal") {
+        window.setFixedSize(size);
+        return;
+    }
+    g_outerHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (message.contains(QLatin1StringView("propagateSizeHints")))
+            return;
+        if (g_outerHandler)
+            g_outerHandler(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    });
+    window.setFixedSize(size);
+    qInstallMessageHandler(g_outerHandler);
 }
 
 } // namespace
@@ -280,7 +306,7 @@ void TOknoGlowne::layOutTable()
     for (std::size_t i = 0; i < std::size(kCommandButtons); ++i)
         if (kCommandButtons[i].alongBottom)
             m_commands[i]->move(kCommandButtons[i].place.topLeft() + QPoint(0, full ? kCommandStripShift : 0));
-    setFixedSize(kClientWidth, full ? kFullClientHeight : kClientHeight);
+    setFixedSizeQuietly(*this, {kClientWidth, full ? kFullClientHeight : kClientHeight});
     update();
 }
 
