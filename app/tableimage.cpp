@@ -40,7 +40,7 @@ QImage TableImage::render(qreal scale, bool withCaption) const
     image.fill(colour(clSilver));
     // The keyboard cursor's mark is no part of the table on paper.
     TMySpeedButton *marked = nullptr;
-    for (int numer = 1; numer <= Catalogue::kCount && !marked; ++numer)
+    for (int numer = 1; numer <= m_window.catalogue().count() && !marked; ++numer)
         if (m_window.elementButton(numer)->focusMark())
             marked = m_window.elementButton(numer);
     if (marked)

@@ -36,7 +36,7 @@ bool isTableMove(int key) { return isArrow(key) || key == Qt::Key_Home || key ==
 QRect tableArea()
 {
     QRect area;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer)
         area |= elementRect(numer);
     return area;
 }
@@ -56,7 +56,7 @@ TableKeyboard::TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractBut
     setFocusPolicy(Qt::StrongFocus);
     lower();
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer) {
         TMySpeedButton *button = m_window.elementButton(numer);
         connect(button, &TMySpeedButton::mouseMoved, this, [this](TMySpeedButton *b) { placeCursor(b->numer()); });
         button->installEventFilter(this);
@@ -68,14 +68,14 @@ TableKeyboard::TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractBut
     m_window.installEventFilter(this);
 }
 
-int TableKeyboard::neighbour(int from, int key)
+int TableKeyboard::neighbour(int from, int key, int count)
 {
     const QRect here = elementRect(from);
     if (here.isNull())
         return from;
     int best = from;
     QRect bestRect;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= count; ++numer) {
         const QRect there = elementRect(numer);
         const bool sameRow = there.top() < here.bottom() && here.top() < there.bottom();
         const bool sameColumn = there.left() < here.right() && here.left() < there.right();
@@ -151,7 +151,7 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
         m_typed.clear(); // any other key ends the typed word
     if (isTableMove(key)) {
         // At an edge nothing happens, not even pointing again.
-        if (const int target = m_cursor ? neighbour(m_cursor, key) : 1; target != m_cursor)
+        if (const int target = m_cursor ? neighbour(m_cursor, key, m_window.catalogue().count()) : 1; target != m_cursor)
             moveCursor(target);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (live)
@@ -185,7 +185,7 @@ void TableKeyboard::typeAhead(const QString &text)
 
 void TableKeyboard::moveCursor(int numer)
 {
-    if (numer < 1 || numer > Catalogue::kCount)
+    if (!m_window.catalogue().contains(numer))
         return;
     TMySpeedButton *button = m_window.elementButton(numer);
     if (button->isEnabled()) {
@@ -204,6 +204,15 @@ void TableKeyboard::placeCursor(int numer)
     m_cursor = numer;
     // A screen reader follows the focused table by its name.
     setAccessibleName(spokenElementName(m_window.elementButton(numer)->record()));
+    updateMark();
+}
+
+void TableKeyboard::tableChanged()
+{
+    if (m_window.catalogue().contains(m_cursor))
+        return;
+    m_cursor = 0;
+    setAccessibleName(QStringLiteral("Układ okresowy"));
     updateMark();
 }
 

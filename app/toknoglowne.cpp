@@ -27,6 +27,7 @@
 #include "zoomrestart.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,16 +37,20 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdio>
+
 namespace tablicznik {
 namespace {
 
 // The flat command buttons along the window's edges and what a click does;
-// the buttons along the bottom edge hand pointer movement to the window.
+// the buttons along the bottom edge hand pointer movement to the window,
+// and move below the table when it has 118 elements. The places are those
+// of the table of 112.
 struct CommandButton {
     const char *name, *caption, *picture;
     QRect place;
     void (TOknoGlowne::*click)();
-    bool passesMoves = true;
+    bool alongBottom = true;
 };
 const CommandButton kCommandButtons[] = {
     {"SpeedButton1", "", ":/pictures/help.png", {589, 119, 30, 57}, &TOknoGlowne::SpeedButton1Click, false},
@@ -67,6 +72,29 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setPalette(palette);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
+}
+
+// The window's fixed size changed while it shows. The window-less platforms
+// (tests, benches) have no window manager to pass the new limits to and
+// warn when asked to; that one warning is dropped there, nothing else.
+QtMessageHandler g_outerHandler = nullptr;
+void setFixedSizeQuietly(QWidget &window, const QSize &size)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform != u"offscreen" && platform != u"minimal") {
+        window.setFixedSize(size);
+        return;
+    }
+    g_outerHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (message.contains(QLatin1StringView("propagateSizeHints")))
+            return;
+        if (g_outerHandler)
+            g_outerHandler(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    });
+    window.setFixedSize(size);
+    qInstallMessageHandler(g_outerHandler);
 }
 
 } // namespace
@@ -97,6 +125,7 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     createLegend();
     createCommandButtons();
     createTableKeyboard();
+    layOutTable();
     loadBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
@@ -121,7 +150,7 @@ void TOknoGlowne::setupWindow()
     setWindowTitle(QStringLiteral("Tablicznik"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kClientWidth, m_catalogue.count() > Catalogue::kCount ? kFullClientHeight : kClientHeight);
     setWindowIcon(QIcon(loadPicture(QStringLiteral(":/pictures/icon.png"))));
     setFont(pixelFont(QStringLiteral("Arial"), 11));
     QPalette palette = this->palette();
@@ -203,10 +232,11 @@ void TOknoGlowne::createFurniture()
 
 void TOknoGlowne::createElementButtons()
 {
-    for (const ElementRecord &record : m_catalogue) {
-        auto *button = new TMySpeedButton(record, this);
-        button->setGeometry(elementRect(record.Numer));
-        m_buttons[record.Numer - 1] = button;
+    // All of them, once: those that the table of 112 lacks stay hidden there.
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer) {
+        auto *button = new TMySpeedButton(m_catalogue.element(numer), this);
+        button->setGeometry(elementRect(numer));
+        m_buttons[std::size_t(numer) - 1] = button;
     }
     m_dummyButton = new TMySpeedButton(m_catalogue.dummy(), this);
     m_dummyButton->setGeometry(51, 191, 18, 17);
@@ -248,7 +278,7 @@ void TOknoGlowne::createCommandButtons()
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
         button->setAttribute(Qt::WA_TranslucentBackground);
         connect(button, &QToolButton::clicked, this, command.click);
-        if (command.passesMoves)
+        if (command.alongBottom)
             m_movingCommands.push_back(button);
         m_commands.push_back(button);
     }
@@ -263,6 +293,21 @@ void TOknoGlowne::createTableKeyboard()
     for (QAbstractButton *command : m_commands)
         setTabOrder(std::exchange(previous, command), command);
     m_keyboard->setFocus();
+}
+
+// The table of 112 or of 118: the six buttons of 113 ... 118 shown or
+// hidden, the bottom command buttons in period 7 or in the strip below the
+// table, and the window's height to match. Nothing else moves.
+void TOknoGlowne::layOutTable()
+{
+    const bool full = m_catalogue.count() == Catalogue::kModernCount;
+    for (int numer = Catalogue::kCount + 1; numer <= Catalogue::kModernCount; ++numer)
+        elementButton(numer)->setVisible(full);
+    for (std::size_t i = 0; i < std::size(kCommandButtons); ++i)
+        if (kCommandButtons[i].alongBottom)
+            m_commands[i]->move(kCommandButtons[i].place.topLeft() + QPoint(0, full ? kCommandStripShift : 0));
+    setFixedSizeQuietly(*this, {kClientWidth, full ? kFullClientHeight : kClientHeight});
+    update();
 }
 
 void TOknoGlowne::loadBackground()
@@ -282,7 +327,10 @@ void TOknoGlowne::FormPaint(QPainter &p)
             for (int left : {0, 159, 318, 477})
                 p.drawPixmap(left, top, m_backTile);
     p.setPen(QPen(colour(SystemColour::ActiveCaption), 0));
-    p.drawPolyline(kMainTableOutline.data(), int(kMainTableOutline.size()));
+    if (m_catalogue.count() == Catalogue::kModernCount)
+        p.drawPolyline(kFullTableOutline.data(), int(kFullTableOutline.size()));
+    else
+        p.drawPolyline(kMainTableOutline.data(), int(kMainTableOutline.size()));
     p.drawPolyline(kFBlockOutline.data(), int(kFBlockOutline.size()));
 }
 
@@ -395,6 +443,8 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
     m_flags.NazwyIUPAC = on;
     if (on == m_catalogue.modernNames())
         return;
+    if (!on)
+        leaveElements();
     // The elements behind the names that the window keeps, found under the
     // old names.
     const int shown = m_catalogue.numberOf(m_lastShownName);
@@ -405,6 +455,7 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
     const bool pinCaptioned = m_pinned && windowTitle() == pinCaption();
 
     m_catalogue.setModernNames(on);
+    layOutTable();
     for (TMySpeedButton *button : m_buttons)
         button->showNames();
     m_details->refill();
@@ -416,7 +467,37 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
         m_cardElementName = m_catalogue.element(carded).Nazwa;
     if (pinCaptioned)
         setCaption(pinCaption());
+    // A view that shows takes in the table as it is now.
+    if (!m_legendBox->isHidden())
+        m_views->repaintLastView();
+    m_keyboard->tableChanged();
     emit elementNamesChanged();
+}
+
+// Elements 113 ... 118 are about to leave the table: a pin, the pointer's
+// element, the element on the pages or the card's name among them go as
+// if the pointer had left the table, and their buttons return to their
+// plain look for the next time they show.
+void TOknoGlowne::leaveElements()
+{
+    const auto leaving = [](int numer) { return numer > Catalogue::kCount; };
+    if (leaving(m_hoveredNumber)) {
+        elementButton(m_hoveredNumber)->CMMouseLeave();
+        m_hoveredNumber = 0;
+    }
+    if (m_pinned && leaving(m_pinnedNumber)) {
+        m_pinned = false;
+        m_pinnedNumber = 0;
+        setCaption(QStringLiteral("Tablicznik"));
+    }
+    if (leaving(m_catalogue.numberOf(m_lastShownName)) && !m_pinned)
+        Wyrzuc(m_catalogue.dummy());
+    if (leaving(m_catalogue.numberOf(m_cardElementName)))
+        m_cardElementName.clear();
+    for (int numer = Catalogue::kCount + 1; numer <= Catalogue::kModernCount; ++numer) {
+        elementButton(numer)->setEnabled(true);
+        elementButton(numer)->setTextColor(colour(SystemColour::BtnText));
+    }
 }
 
 void TOknoGlowne::PlayClick() { m_cues->PlayClick(); }

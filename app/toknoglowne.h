@@ -83,6 +83,11 @@ class TOknoGlowne : public QWidget, public TableCanvas {
 public:
     static constexpr int kClientWidth = 625;
     static constexpr int kClientHeight = 429;
+    // Today's table of 118 fills period 7, where "Opcje", "Czyść" and
+    // " Wyjdź" stand in the table of 112: they move down by one row of
+    // buttons, into a strip below the table, and the window grows by as much.
+    static constexpr int kCommandStripShift = 33;
+    static constexpr int kFullClientHeight = kClientHeight + kCommandStripShift;
 
     // The cue players, the clock, the settings store and the first-run about
     // window come from `services`; tests hand in fakes.
@@ -119,10 +124,12 @@ public:
     void setShowAVI(bool on);
     bool ShowHelp() const { return m_flags.ShowHelp; }
     void setShowHelp(bool on);
-    // Today's names of elements 104 ... 112 in place of the systematic ones,
-    // at once: the catalogue switches, and everything that shows a name
-    // (the buttons, the details pages, the window caption of a pin, the
-    // open cards) follows. The pin and the hovered element stay.
+    // Today's table at once: the names of elements 104 ... 112 in place of
+    // the systematic ones, and elements 113 ... 118 in period 7 with the
+    // command buttons in a strip below. Everything that shows a name or an
+    // element (the buttons, the details pages, the window caption of a pin,
+    // a view that shows, the open cards) follows. The pin and the hovered
+    // element stay, unless they are among the elements that leave.
     bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
     void setNazwyIUPAC(bool on);
     bool SoundsReady() const;
@@ -208,6 +215,8 @@ private:
     void createLegend();
     void createCommandButtons();
     void createTableKeyboard();
+    void layOutTable(); // the table of 112 or 118, as the catalogue counts
+    void leaveElements(); // what the elements that leave the table held
     void loadBackground();
     void FormPaint(QPainter &painter);
     void connectPointerTracking();
@@ -223,7 +232,7 @@ private:
     std::unique_ptr<SoundCues> m_cues;
     WindowServices m_services;
 
-    std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
+    std::array<TMySpeedButton *, Catalogue::kModernCount> m_buttons{}; // 113 ... 118 hidden in the table of 112
     TMySpeedButton *m_dummyButton = nullptr;
     QPixmap m_backTile; // "BACK", drawn twelve times beneath the controls
     QLabel *m_logo = nullptr;
@@ -242,6 +251,7 @@ private:
     std::vector<QWidget *> m_movingCommands;  // the command buttons that pass pointer movement
     std::vector<QAbstractButton *> m_commands; // help, "Opcje", "Czyść", " Wyjdź"
     TableKeyboard *m_keyboard = nullptr;
+    PropertyViews *m_views = nullptr;
 
     QString m_lastShownName;
     int m_hoveredNumber = 0;

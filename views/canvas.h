@@ -39,7 +39,7 @@ public:
     virtual QColor swatchColour(int entry) const = 0;
 
     virtual const Catalogue &catalogue() const = 0;
-    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... 112
+    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... catalogue().count()
     // A malformed text counts as no number and is logged with where it
     // came from, the element and field when the caller gives them.
     virtual ParsedNumber StringToFloat(QStringView text, const ElementRecord *element = nullptr,

@@ -32,7 +32,7 @@ int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
 {
     const int shownEntries = int(pass.entries.size());
     int coloured = 0;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const ElementRecord &element = canvas.catalogue().element(numer);
         TMySpeedButton *button = canvas.elementButton(numer);
         const QString &stored = element.*pass.field;

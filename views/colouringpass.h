@@ -49,7 +49,7 @@ struct NumericPass {
 };
 
 // The colouring pass shared by the numeric views, run right after the
-// legend is filled: for elements 1 ... 112 in order, read the value, enable
+// legend is filled: for the table's elements in order, read the value, enable
 // the element, disable it when there is no number, otherwise give its symbol
 // the colour of the swatch of its entry (an element no entry takes keeps its
 // colour); last the window caption. Returns how many elements were coloured.

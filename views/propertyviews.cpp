@@ -80,6 +80,12 @@ bool PropertyViews::run(const QString &handlerName)
     return true;
 }
 
+void PropertyViews::repaintLastView()
+{
+    if (const auto handler = m_handlers.constFind(m_shown); handler != m_handlers.constEnd())
+        handler->act();
+}
+
 QMenu *PropertyViews::menu(const QString &objectName) const { return m_menus.value(objectName); }
 
 } // namespace tablicznik

@@ -28,6 +28,10 @@ public:
     // Runs the handler of that name ("PromAtomButtonClick", "Gazy1Click",
     // "GestoscButtonClick"); false when there is none.
     bool run(const QString &handlerName);
+    // Paints the last view that ran once more, without its cue: for a table
+    // whose elements have changed (today's table of 118 or the older one of
+    // 112) while the view shows. Nothing when no view has run.
+    void repaintLastView();
 
     QMenu *menu(const QString &objectName) const;
 

@@ -78,7 +78,7 @@ void colourByCategory(TableCanvas &canvas, const std::vector<CategoryEntry> &ent
     std::vector<QString> categories;
     for (const CategoryEntry &e : entries)
         categories.push_back(text(e.category));
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
         const QString key = keyOf(canvas.catalogue().element(numer));
@@ -164,7 +164,7 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view)
     const Field valued = view.field;
     const QString mantissaEnd = QStringLiteral("•");
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const ElementRecord &element = canvas.catalogue().element(numer);
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
@@ -211,7 +211,7 @@ void showView(TableCanvas &canvas, const CategoryView &view)
         std::vector<double> numbers;
         for (const CategoryEntry &e : view.entries)
             numbers.push_back(boundValues(std::array{e.category}).front());
-        for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
             TMySpeedButton *button = canvas.elementButton(numer);
             QStringView value = canvas.catalogue().element(numer).*field;
             if (view.comparison == Comparison::FirstListedNumber)
@@ -257,7 +257,7 @@ void showView(TableCanvas &canvas, const ShellView &view)
     first->setEnabled(true);
     first->setTextColor(colour(view.firstElementColour));
 
-    for (int numer = 2; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 2; numer <= canvas.catalogue().count(); ++numer) {
         const ElementRecord &element = catalogue.element(numer);
         const QString &own = element.*shell;
         const QString &previous = catalogue.element(numer - 1).*shell;
@@ -302,7 +302,7 @@ void showView(TableCanvas &canvas, const EraView &view)
     const QStringList eraWords = texts(view.eraWords);
     const Field field = view.field;
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const QString &year = canvas.catalogue().element(numer).*field;
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
@@ -367,7 +367,7 @@ void showView(TableCanvas &canvas, const SusceptibilityView &view)
     const std::vector<ScaleEntry> entries = entriesFromBounds(bounds);
     const Field field = view.field;
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const ElementRecord &element = canvas.catalogue().element(numer);
         const ParsedNumber number = canvas.StringToFloat(element.*field, &element, field);
         TMySpeedButton *button = canvas.elementButton(numer);
@@ -394,7 +394,7 @@ LegendContent legendOf(const AbundanceView &view)
 void showView(TableCanvas &canvas, const AbundanceView &view)
 {
     canvas.Maluj(legendOf(view));
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer)
         canvas.elementButton(numer)->setEnabled(false);
     for (const Rank &rank : view.AbundanceRanking)
         canvas.elementButton(rank.numer)->setEnabled(true);

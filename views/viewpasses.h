@@ -6,7 +6,7 @@
 namespace tablicznik {
 
 // One pass per kind of view. Each fills the legend with the row's entries
-// (Maluj), then walks elements 1 ... 112 in order, enabling each element and
+// (Maluj), then walks the table's elements (1 ... 112, or 118) in order, enabling each element and
 // then colouring it from the swatches or disabling it by the kind's rules,
 // and last sets the window caption. None clears the table first: what a
 // view leaves alone keeps the colour the previous one gave it. The cue that

@@ -225,7 +225,12 @@ void TFiszka::loadSelected()
 
 void TFiszka::namesChanged()
 {
+    const int before = m_list->currentData().toInt();
     fillList(orderedNames());
+    // An element that has left the table (113 ... 118, when the table goes
+    // back to 112) gives way to the table's last element.
+    if (before && m_list->currentIndex() < 0)
+        m_list->setCurrentIndex(m_list->findData(m_catalogue.count()));
     const int numer = m_list->currentData().toInt();
     if (!m_shown || !numer)
         return; // the card shows its element under the new name when it is shown

@@ -44,10 +44,11 @@ public:
 
     bool firstResizeDone() const { return m_firstResizeDone; }
 
-    // The catalogue's names have changed (the names of 104 ... 112): the
-    // list is filled again in its order, and the caption and the heading of
-    // the description follow. The card stays on its element, and the
-    // description where it was.
+    // The catalogue's names have changed (the names of 104 ... 112, and
+    // elements 113 ... 118 joining or leaving): the list is filled again in
+    // its order, and the caption and the heading of the description follow.
+    // The card stays on its element, and the description where it was; on
+    // an element that has left, it moves to the table's last element.
     void namesChanged();
 
     // The handlers of the card's controls.

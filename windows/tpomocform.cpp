@@ -36,8 +36,8 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
                      "mieści.")}},
     {QStringLiteral("Nazwy pierwiastków 104–112:"),
      {QStringLiteral("OPCJE → NAZWY WSPÓŁCZESNE (IUPAC) pokazuje dzisiejsze nazwy i symbole pierwiastków "
-                     "104–112, od rutherfordu (Rf) do kopernika (Cn), zamiast nazw systematycznych (Unq … Uub); "
-                     "program pamięta ten wybór.")}},
+                     "104–112, od rutherfordu (Rf) do kopernika (Cn), zamiast nazw systematycznych (Unq … Uub), "
+                     "a tablica zyskuje pierwiastki 113–118, od nihonu (Nh) do oganesonu (Og); program pamięta ten wybór.")}},
     {QStringLiteral("Klawiatura:"),
      {QStringLiteral("strzałki, Home i End przesuwają wskazanie po tablicy, a litery wskazują pierwiastek "
                      "po symbolu lub nazwie (np. „fe”, „miedź”),"),
