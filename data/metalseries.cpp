@@ -77,7 +77,7 @@ QString waterReaction(int a)
 
 } // namespace
 
-int indexOf(QStringView symbol)
+int indexOf(const QString &symbol)
 {
     for (int i = 0; i < kMetalCount; ++i)
         if (QLatin1StringView(kMetals[i].symbol) == symbol)
@@ -87,7 +87,7 @@ int indexOf(QStringView symbol)
 
 int hydrogenIndex()
 {
-    static const int hydrogen = indexOf(u"H");
+    static const int hydrogen = indexOf(QStringLiteral("H"));
     return hydrogen;
 }
 

@@ -23,7 +23,7 @@ inline constexpr int kMetalCount = 22;
 extern const std::array<Metal, kMetalCount> kMetals; // by E°, lowest first
 
 // The row of a symbol ("Zn"), or -1.
-int indexOf(QStringView symbol);
+int indexOf(const QString &symbol);
 // The row of hydrogen.
 int hydrogenIndex();
 bool isHydrogen(int index);

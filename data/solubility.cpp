@@ -370,6 +370,14 @@ const Cell &cell(int anion, int cation)
     return grid.at(anion).at(cation);
 }
 
+QStringList detailedFormulas()
+{
+    QStringList formulas;
+    for (const Detail &d : kDetails)
+        formulas << QString::fromUtf8(d.formula);
+    return formulas;
+}
+
 QString compoundName(int anion, int cation)
 {
     return QString::fromUtf8(kAnions.at(anion).name) + QLatin1Char(' ') + QString::fromUtf8(kCations.at(cation).name);

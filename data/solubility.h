@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -61,6 +62,9 @@ struct Cell {
 
 // The cell of an anion row and a cation column; both in range.
 const Cell &cell(int anion, int cation);
+
+// The formulas that have a value, a colour or a note; each names a cell.
+QStringList detailedFormulas();
 
 // "siarczan(VI) żelaza(III)".
 QString compoundName(int anion, int cation);

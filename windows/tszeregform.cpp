@@ -97,7 +97,7 @@ TSzeregForm::TSzeregForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    choose(indexOf(u"Zn"), indexOf(u"Cu")); // the classic example
+    choose(indexOf(QStringLiteral("Zn")), indexOf(QStringLiteral("Cu"))); // the classic example
     setTabOrder(m_grid, m_metalA);
     setTabOrder(m_metalA, m_metalB);
     adjustSize();
