@@ -57,8 +57,12 @@ QString spokenIon(const Ion &ion)
 
 void SolubilityGrid::keyboardSearch(const QString &search)
 {
-    if (!m_sinceTyped.isValid() || m_sinceTyped.elapsed() > QApplication::keyboardInputInterval())
+    // A new search starts from the cell where it began, so that the
+    // cations met on the way to an anion's name leave the column alone.
+    if (!m_sinceTyped.isValid() || m_sinceTyped.elapsed() > QApplication::keyboardInputInterval()) {
         m_typed.clear();
+        m_origin = currentIndex().isValid() ? QPoint(currentColumn(), currentRow()) : QPoint(0, 0);
+    }
     m_sinceTyped.start();
     m_typed += search.toLower();
 
@@ -67,17 +71,16 @@ void SolubilityGrid::keyboardSearch(const QString &search)
         const QString formula = QString::fromLatin1(ion.plain).toLower() +
                                 (cation ? QString::number(std::abs(ion.charge)) : QString());
         for (const QString &key : {formula, QString::fromUtf8(ion.spoken), QString::fromUtf8(ion.name)})
-            if (key.startsWith(m_typed))
+            if (key.toLower().startsWith(m_typed))
                 return true;
         return false;
     };
-    const QModelIndex here = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
     for (int c = 0; c < kCationCount; ++c)
         if (matches(kCations[c], true))
-            return setCurrentCell(here.row(), c);
+            return setCurrentCell(m_origin.y(), c);
     for (int a = 0; a < kAnionCount; ++a)
         if (matches(kAnions[a], false))
-            return setCurrentCell(a, here.column());
+            return setCurrentCell(a, m_origin.x());
 }
 
 TRozpuszczalnoscForm::TRozpuszczalnoscForm(AuxiliaryWindows &windows, QWidget *parent)

@@ -25,6 +25,7 @@ public:
 
 private:
     QString m_typed;
+    QPoint m_origin; // column, row
     QElapsedTimer m_sinceTyped;
 };
 
