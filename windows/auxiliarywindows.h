@@ -56,7 +56,9 @@ public:
     Window *showOne(Make make)
     {
         const QList<Window *> open = windows<Window>();
-        Window *window = open.isEmpty() ? show(make()) : open.first();
+        if (open.isEmpty())
+            return show(make());
+        Window *window = open.first();
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->show();
         window->raise();
