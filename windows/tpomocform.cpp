@@ -28,12 +28,12 @@ const QStringList TPomocForm::kLines = {
     QStringLiteral("Dodatkowo:"),
     QStringLiteral("     - mały przycisk obok właściwości na stronie notesu"),
     QStringLiteral("        koloruje pierwiastki według tej właściwości,"),
-    QStringLiteral("     - przycisk OPCJE daje POMOC, KALKULATOR, NOTATNIK,"),
-    QStringLiteral("        STAŁE FIZYCZNE, PRZEDROSTKI, informacje O PROGRAMIE"),
-    QStringLiteral("        i O AUTORZE oraz NAZWY WSPÓŁCZESNE pierwiastków 104–112,"),
+    QStringLiteral("     - OPCJE: POMOC, KALKULATOR, NOTATNIK, STAŁE FIZYCZNE,"),
+    QStringLiteral("        PRZEDROSTKI, TABELA ROZPUSZCZALNOŚCI, SZEREG METALI,"),
+    QStringLiteral("        O PROGRAMIE, O AUTORZE, NAZWY WSPÓŁCZESNE 104–112,"),
     QStringLiteral("     - klawisze: strzałki, Home, End i litery wskazują"),
     QStringLiteral("        pierwiastek, Enter - opis, spacja - blokada, Esc - CZYŚĆ,"),
-    QStringLiteral("        Tab - przyciski; F1 pomoc, Ctrl+S stałe, Ctrl+P przedrostki."),
+    QStringLiteral("        Tab - przyciski; F1 pomoc, tabele: Ctrl+S, Ctrl+P, Ctrl+R, Ctrl+E."),
     QString(),
 };
 

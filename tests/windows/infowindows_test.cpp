@@ -137,14 +137,15 @@ private slots:
         // the functions behind "Opcje".
         const QString text = lines.join(u'\n');
         for (const char *word : {"PRAWYM", "LEWYM", "CZYŚĆ", "OPCJE", "POMOC", "KALKULATOR", "NOTATNIK",
-                                 "STAŁE FIZYCZNE", "PRZEDROSTKI", "O PROGRAMIE", "O AUTORZE"})
+                                 "STAŁE FIZYCZNE", "PRZEDROSTKI", "TABELA ROZPUSZCZALNOŚCI", "SZEREG METALI",
+                                 "O PROGRAMIE", "O AUTORZE"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), word);
         QVERIFY(sections[1].points.join(u' ').contains(QStringLiteral("PRAWYM")));
         QVERIFY(sections[1].points.last().contains(QStringLiteral("CZYŚĆ")));
         QVERIFY(sections[2].points.first().contains(QStringLiteral("LEWYM")));
         // The keys of the table and the shortcuts.
         for (const char *key : {"strzałki", "Home", "End", "litery", "Enter", "spacja", "Esc", "Tab", "F1",
-                                "Ctrl+S", "Ctrl+P"})
+                                "Ctrl+S", "Ctrl+P", "Ctrl+R", "Ctrl+E"})
             QVERIFY2(sections[3].points.last().contains(QString::fromUtf8(key)), key);
     }
 
