@@ -72,6 +72,7 @@ TSzeregForm::TSzeregForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_
 
     m_answer = new QLabel(this);
     m_answer->setObjectName(QStringLiteral("OdpowiedzLabel"));
+    m_answer->setTextFormat(Qt::RichText);
     m_answer->setWordWrap(true);
     m_answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_answer->setFrameShape(QFrame::Panel);
@@ -158,8 +159,12 @@ void TSzeregForm::answer()
 {
     const int a = m_metalA->currentIndex(), b = m_metalB->currentIndex();
     const Displacement result = displaces(a, b);
-    m_answer->setText(result.equation.isEmpty() ? result.reason : result.reason + QLatin1Char('\n') + result.equation);
-    m_answer->setAccessibleName(m_answer->text());
+    // The equation stands out under the reason; screen readers get both as plain text.
+    QString html = result.reason.toHtmlEscaped();
+    if (!result.equation.isEmpty())
+        html += QStringLiteral("<br><b style=\"font-size:15px\">%1</b>").arg(result.equation.toHtmlEscaped());
+    m_answer->setText(html);
+    m_answer->setAccessibleName(result.equation.isEmpty() ? result.reason : result.reason + u' ' + result.equation);
     m_grid->selectRow(a);
 }
 

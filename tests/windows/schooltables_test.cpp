@@ -265,25 +265,25 @@ private slots:
         // Zinc and copper to begin with.
         QCOMPARE(a->currentText(), QStringLiteral("Zn (cynk)"));
         QCOMPARE(b->currentText(), QStringLiteral("Cu (miedź)"));
-        QVERIFY(answer->text().endsWith(QStringLiteral("Zn + Cu²⁺ → Zn²⁺ + Cu")));
+        QVERIFY(answer->accessibleName().endsWith(QStringLiteral("Zn + Cu²⁺ → Zn²⁺ + Cu")));
         b->setCurrentIndex(b->findText(QStringLiteral("Ag (srebro)")));
-        QVERIFY(answer->text().endsWith(QStringLiteral("Zn + 2Ag⁺ → Zn²⁺ + 2Ag")));
+        QVERIFY(answer->accessibleName().endsWith(QStringLiteral("Zn + 2Ag⁺ → Zn²⁺ + 2Ag")));
         a->setCurrentIndex(a->findText(QStringLiteral("Au (złoto)")));
-        QVERIFY(answer->text().startsWith(QStringLiteral("Nie:")));
-        QVERIFY(!answer->text().contains(u'→'));
+        QVERIFY(answer->accessibleName().startsWith(QStringLiteral("Nie:")));
+        QVERIFY(!answer->accessibleName().contains(u'→'));
         // A click on a row chooses A, with Ctrl B.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(6, 0)).center());
         QCOMPARE(a->currentText(), QStringLiteral("Al (glin)"));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           grid->visualItemRect(grid->item(marked, 0)).center());
         QCOMPARE(b->currentText(), QStringLiteral("H (wodór)"));
-        QVERIFY(answer->text().endsWith(QStringLiteral("2Al + 6H⁺ → 2Al³⁺ + 3H₂↑")));
-        QCOMPARE(answer->accessibleName(), answer->text());
+        QVERIFY(answer->accessibleName().endsWith(QStringLiteral("2Al + 6H⁺ → 2Al³⁺ + 3H₂↑")));
+        QVERIFY(answer->text().contains(QStringLiteral("<b style=\"font-size:15px\">2Al + 6H⁺ → 2Al³⁺ + 3H₂↑</b>")));
         // From the keyboard: the lists in turn.
         a->setFocus();
         QTest::keyClick(a, Qt::Key_Up);
         QCOMPARE(a->currentText(), QStringLiteral("Mg (magnez)"));
-        QVERIFY(answer->text().endsWith(QStringLiteral("Mg + 2H⁺ → Mg²⁺ + H₂↑")));
+        QVERIFY(answer->accessibleName().endsWith(QStringLiteral("Mg + 2H⁺ → Mg²⁺ + H₂↑")));
 
         f.log.played.clear();
         window.close();
