@@ -54,7 +54,7 @@ namespace {
 //                                 Na K NH4 Mg Ca Sr Ba Al Cr Mn Fe2 Fe3 Co Ni Cu Zn Ag Sn Hg Pb
 const char *const kMarks[kAnionCount] = {
     "R R R N T T R N N N N N N N N N - N - N", // OH⁻
-    "R R R N N N T T N T T N R R N R R R - N", // F⁻
+    "R R R N N N T T N T T T R R N R R R - N", // F⁻
     "R R R R R R R R R R R R R R R R N R R T", // Cl⁻
     "R R R R R R R R R R R R R R R R N R T T", // Br⁻
     "R R R R R R R R R R R - R R - R N T N N", // I⁻
@@ -291,7 +291,8 @@ const Detail kDetails[] = {
     {"(CH3COO)3Al", kNoValue, M, "", "W wodzie hydrolizuje do zasadowego octanu glinu."},
     {"(CH3COO)3Fe", kNoValue, M, "", "W wodzie hydrolizuje do zasadowego octanu żelaza(III)."},
     {"(CH3COO)2Sn", kNoValue, M, "", "W wodzie hydrolizuje."},
-    {"CH3COOAg", kNoValue, M, "biały", ""},
+    {"CH3COOAg", kNoValue, M, "biały",
+     "Na granicy T i R: w 20–25 °C rozpuszcza się ok. 1 g w 100 g wody; tablice szkolne podają T."},
 };
 
 Mark markOf(const QString &letter)
