@@ -1,7 +1,6 @@
 #include "trozpuszczalnoscform.h"
 
 #include "auxiliarywindows.h"
-#include "data/solubility.h"
 #include "prefs/soundcues.h"
 #include "richtext/printdocument.h"
 #include "windowlook.h"
@@ -40,7 +39,7 @@ QString legendHtml()
             html += QStringLiteral("</tr><tr>");
         html += QStringLiteral("<td align=\"center\" width=\"22\" style=\"background-color:%1\"><b>%2</b></td>"
                                "<td>%3&nbsp;&nbsp;&nbsp;</td>")
-                    .arg(TRozpuszczalnoscForm::markColour(int(mark)).name(), markText(mark),
+                    .arg(TRozpuszczalnoscForm::markColour(mark).name(), markText(mark),
                          markMeaning(mark).toHtmlEscaped());
     }
     return html + QStringLiteral("</tr></table>");
@@ -152,9 +151,9 @@ TRozpuszczalnoscForm::TRozpuszczalnoscForm(AuxiliaryWindows &windows, QWidget *p
 
 TRozpuszczalnoscForm::~TRozpuszczalnoscForm() = default;
 
-QColor TRozpuszczalnoscForm::markColour(int mark)
+QColor TRozpuszczalnoscForm::markColour(Mark mark)
 {
-    switch (Mark(mark)) {
+    switch (mark) {
     case Mark::R: return QColor(0x9C, 0xDB, 0x8F);   // green: dissolves
     case Mark::T: return QColor(0xFF, 0xE0, 0x7A);   // yellow: hardly
     case Mark::N: return QColor(0xF2, 0x96, 0x8C);   // red: a precipitate
@@ -185,7 +184,7 @@ void TRozpuszczalnoscForm::fillGrid()
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(Qt::AlignCenter);
             item->setFont(markFont);
-            item->setBackground(markColour(int(data.mark)));
+            item->setBackground(markColour(data.mark));
             item->setForeground(Qt::black);
             item->setData(Qt::AccessibleTextRole, QStringLiteral("%1, %2: %3 – %4")
                                                       .arg(subscripted(data.formula), compoundName(a, c),

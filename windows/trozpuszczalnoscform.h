@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/solubility.h"
+
 #include <QTableWidget>
 #include <QElapsedTimer>
 #include <QWidget>
@@ -44,8 +46,8 @@ public:
     explicit TRozpuszczalnoscForm(AuxiliaryWindows &windows, QWidget *parent = nullptr);
     ~TRozpuszczalnoscForm() override;
 
-    // The fill of a cell of this mark (solubility::Mark as an int).
-    static QColor markColour(int mark);
+    // The fill of a cell of this mark.
+    static QColor markColour(solubility::Mark mark);
 
     // The picture that is printed: the heading, the legend and the grid.
     QImage printedImage(qreal scale) const;
