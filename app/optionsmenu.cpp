@@ -11,6 +11,8 @@
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
 #include "windows/tprzedrostkiform.h"
+#include "windows/trozpuszczalnoscform.h"
+#include "windows/tszeregform.h"
 #include "windows/tstaleform.h"
 
 #include <QAction>
@@ -103,6 +105,10 @@ void OptionsMenu::createActions()
          &OptionsMenu::StaleActionExecute},
         {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki...", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OptionsMenu::PrzedrostkiActionExecute},
+        {&OptionsMenu::m_rozpuszczalnosc, "RozpuszczalnoscAction", "Tabela rozpuszczalności...",
+         QKeySequence(Qt::CTRL | Qt::Key_R), &OptionsMenu::RozpuszczalnoscActionExecute},
+        {&OptionsMenu::m_szereg, "SzeregAction", "Szereg elektrochemiczny metali...", QKeySequence(Qt::CTRL | Qt::Key_E),
+         &OptionsMenu::SzeregActionExecute},
     };
     for (const auto &row : rows) {
         auto *action = new QAction(QString::fromUtf8(row.caption), &m_window);
@@ -133,7 +139,7 @@ void OptionsMenu::createMenu()
     // An item bound to an action shows the action's caption and shortcut and
     // runs it; the shortcut itself belongs to the action.
     auto bound = [this](const char *name, QAction *action, int icon) {
-        QAction *a = m_menu->addAction(menuIcon(icon), action->text());
+        QAction *a = m_menu->addAction(icon >= 0 ? menuIcon(icon) : QIcon(), action->text());
         a->setObjectName(QLatin1StringView(name));
         a->setShortcut(action->shortcut());
         a->setShortcutContext(Qt::WidgetShortcut);
@@ -148,6 +154,8 @@ void OptionsMenu::createMenu()
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
+    bound("Rozpuszczalnosc1", m_rozpuszczalnosc, -1);
+    bound("Szereg1", m_szereg, -1);
     item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
     item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
         ->setIcon(sharpIcon(QStringLiteral(":/pictures/drukuj.png")));
@@ -261,6 +269,19 @@ void OptionsMenu::PrzedrostkiActionExecute()
 {
     m_window.PlayOver();
     m_windows.show(new TPrzedrostkiForm(m_windows.cues()));
+}
+
+// One window each: a second use brings it forward.
+void OptionsMenu::RozpuszczalnoscActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TRozpuszczalnoscForm>([this] { return new TRozpuszczalnoscForm(m_windows); });
+}
+
+void OptionsMenu::SzeregActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TSzeregForm>([this] { return new TSzeregForm(m_windows.cues()); });
 }
 
 void OptionsMenu::PomocActionExecute()

@@ -49,6 +49,8 @@ public:
     QAction *PomocAction() const { return m_pomoc; }
     QAction *StaleAction() const { return m_stale; }
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
+    QAction *RozpuszczalnoscAction() const { return m_rozpuszczalnosc; } // Ctrl+R
+    QAction *SzeregAction() const { return m_szereg; }                   // Ctrl+E
     // "Powiększenie": the zoom choices, one checked.
     QMenu *Powiekszenie1() const { return m_zoom; }
 
@@ -73,6 +75,8 @@ private:
     void StaleActionExecute();
     void PrzedrostkiActionExecute();
     void PomocActionExecute();
+    void RozpuszczalnoscActionExecute();
+    void SzeregActionExecute();
     void Wyczanimacj1Click();
     void Wyczd1Click();
     void Wyczdymki1Click();
@@ -93,6 +97,8 @@ private:
     QAction *m_pomoc = nullptr;
     QAction *m_stale = nullptr;
     QAction *m_przedrostki = nullptr;
+    QAction *m_rozpuszczalnosc = nullptr;
+    QAction *m_szereg = nullptr;
     QAction *m_animation = nullptr;
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;

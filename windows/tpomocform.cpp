@@ -43,7 +43,8 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
                      "po symbolu lub nazwie (np. „fe”, „miedź”),"),
       QStringLiteral("Enter otwiera opis, spacja blokuje pierwiastek, Esc działa jak CZYŚĆ, a w opisie, "
                      "pomocy i tabelach zamyka okno,"),
-      QStringLiteral("Tab przechodzi do przycisków; F1 – pomoc, Ctrl+S – stałe fizyczne, Ctrl+P – przedrostki.")}},
+      QStringLiteral("Tab przechodzi do przycisków; F1 – pomoc, Ctrl+S – stałe fizyczne, Ctrl+P – przedrostki, "
+                     "Ctrl+R – tabela rozpuszczalności, Ctrl+E – szereg metali.")}},
     {QStringLiteral("Dodatkowo:"),
      {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, NOTATNIK, STAŁE FIZYCZNE, PRZEDROSTKI, "
                      "informacje O PROGRAMIE i O AUTORZE oraz włączanie i wyłączanie animacji, dźwięków, "

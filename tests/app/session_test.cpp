@@ -4,7 +4,11 @@
 #include "support/testmain.h"
 #include "views/viewtables.h"
 #include "windows/auxiliarywindows.h"
+#include "data/metalseries.h"
+#include "data/solubility.h"
 #include "windows/tfiszka.h"
+#include "windows/trozpuszczalnoscform.h"
+#include "windows/tszeregform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -184,7 +188,8 @@ private slots:
 
         // Every auxiliary window from the options menu, opened and closed;
         // the modal help from the "?" button, closed as it opens.
-        const char *commands[] = {"StaleAction", "PrzedrostkiAction", "PomocAction", "OProgramie1", "Oautorze1"};
+        const char *commands[] = {"StaleAction",         "PrzedrostkiAction", "PomocAction", "OProgramie1",
+                                  "Oautorze1",           "RozpuszczalnoscAction", "SzeregAction"};
         for (const char *command : commands) {
             const qsizetype before = window.auxiliaryWindows().windows().size();
             QVERIFY2(choose(command), command);
@@ -193,6 +198,25 @@ private slots:
             QVERIFY2(kept.last()->isVisible(), command);
             kept.last()->close();
         }
+        // The school tables again (the offscreen platform cannot raise a
+        // window, so they are shown directly): every cell explained, the
+        // table printed, every pair of metals answered.
+        auto *solubility = window.auxiliaryWindows().windows<TRozpuszczalnoscForm>().value(0);
+        QVERIFY(solubility);
+        solubility->show();
+        for (int anion = 0; anion < solubility::kAnionCount; ++anion)
+            for (int cation = 0; cation < solubility::kCationCount; ++cation)
+                solubility->showCell(anion, cation);
+        solubility->DrukujButtonClick();
+        QCOMPARE(printed.size(), 3);
+        solubility->close();
+        auto *series = window.auxiliaryWindows().windows<TSzeregForm>().value(0);
+        QVERIFY(series);
+        series->show();
+        for (int a = 0; a < metalseries::kMetalCount; ++a)
+            for (int b = 0; b < metalseries::kMetalCount; ++b)
+                series->choose(a, b);
+        series->close();
         QTimer::singleShot(0, [] {
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();

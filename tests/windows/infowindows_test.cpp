@@ -132,10 +132,11 @@ private slots:
         for (const char *word : {"NAZWY WSPÓŁCZESNE (IUPAC)", "104–112", "Rf", "Cn"})
             QVERIFY2(sectionOf("Nazwy pierwiastków 104–112:").contains(QString::fromUtf8(word)), word);
         for (const char *key : {"strzałki", "Home", "End", "litery", "Enter", "spacja", "Esc", "Tab", "F1",
-                                "Ctrl+S", "Ctrl+P"})
+                                "Ctrl+S", "Ctrl+P", "Ctrl+R", "Ctrl+E"})
             QVERIFY2(sectionOf("Klawiatura:").contains(QString::fromUtf8(key)), key);
         const QString text = TPomocForm::plainText();
         for (const char *word : {"CZYŚĆ", "OPCJE", "POMOC", "KALKULATOR", "NOTATNIK", "STAŁE FIZYCZNE", "PRZEDROSTKI",
+                                 "TABELA ROZPUSZCZALNOŚCI", "SZEREG METALI",
                                  "O PROGRAMIE", "O AUTORZE"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), word);
     }
