@@ -6,6 +6,7 @@
 #include "prefs/animationview.h"
 #include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
+#include "windows/tmasamolowaform.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
@@ -96,6 +97,8 @@ void OptionsMenu::createActions()
          &OptionsMenu::StaleActionExecute},
         {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki ...", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OptionsMenu::PrzedrostkiActionExecute},
+        {&OptionsMenu::m_masaMolowa, "MasaMolowaAction", "Masa molowa...", QKeySequence(Qt::CTRL | Qt::Key_M),
+         &OptionsMenu::MasaMolowaActionExecute},
     };
     for (const auto &row : rows) {
         auto *action = new QAction(QString::fromUtf8(row.caption), &m_window);
@@ -138,6 +141,10 @@ void OptionsMenu::createMenu()
     tools->setObjectName(QStringLiteral("Narzdzia1"));
     tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
     item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
+    QAction *molar = tools->addAction(m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
+    molar->setObjectName(QStringLiteral("MasaMolowa1"));
+    molar->setShortcut(m_masaMolowa->shortcut());
+    molar->setShortcutContext(Qt::WidgetShortcut);
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
@@ -235,6 +242,19 @@ void OptionsMenu::PrzedrostkiActionExecute()
     m_windows.show(new TPrzedrostkiForm(m_windows.cues()));
 }
 
+// One window: a second use brings it back to the front, as it was left.
+void OptionsMenu::MasaMolowaActionExecute()
+{
+    m_window.PlayOver();
+    const QList<TMasaMolowaForm *> open = m_windows.windows<TMasaMolowaForm>();
+    TMasaMolowaForm *form = open.isEmpty()
+                                ? m_windows.show(new TMasaMolowaForm(m_window.catalogue(), m_windows.cues()))
+                                : open.first();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
 void OptionsMenu::PomocActionExecute()
 {
     m_window.PlayOver();
@@ -306,6 +326,8 @@ void OptionsMenu::NazwyIUPAC1Click()
     m_window.setNazwyIUPAC(on);
     m_window.ZapiszRejestr();
     m_names->setChecked(on);
+    for (TMasaMolowaForm *form : m_windows.windows<TMasaMolowaForm>())
+        form->recompute(); // the symbols it reads have changed
 }
 
 } // namespace tablicznik

@@ -46,6 +46,7 @@ public:
     QAction *PomocAction() const { return m_pomoc; }
     QAction *StaleAction() const { return m_stale; }
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
+    QAction *MasaMolowaAction() const { return m_masaMolowa; } // Ctrl+M
     // "Powiększenie": the zoom choices, one checked.
     QMenu *Powiekszenie1() const { return m_zoom; }
 
@@ -67,6 +68,7 @@ private:
     void Notatnik1Click();
     void StaleActionExecute();
     void PrzedrostkiActionExecute();
+    void MasaMolowaActionExecute();
     void PomocActionExecute();
     void Wyczanimacj1Click();
     void Wyczd1Click();
@@ -87,6 +89,7 @@ private:
     QAction *m_pomoc = nullptr;
     QAction *m_stale = nullptr;
     QAction *m_przedrostki = nullptr;
+    QAction *m_masaMolowa = nullptr;
     QAction *m_animation = nullptr;
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;
