@@ -174,8 +174,12 @@ private:
         const qsizetype start = m_at;
         m_coefficientAt = start;
         QString digits;
-        if (!readWhole(coefficient, digits) || digits.isEmpty())
-            return m_out.error.isEmpty();
+        if (!readWhole(coefficient, digits))
+            return false;
+        if (digits.isEmpty()) {
+            coefficient = 1;
+            return true;
+        }
         if (m_at + 1 < m_end && (m_text[m_at] == u'.' || m_text[m_at] == u',') && isDigit(m_text[m_at + 1])) {
             ++m_at;
             double scale = 0.1;
@@ -217,13 +221,13 @@ private:
         qsizetype run = 1;
         while (start + run < m_end && isLower(m_text[start + run]))
             ++run;
-        for (qsizetype length = run; length > 0; --length)
-            if ((numer = m_lookup(m_text.mid(start, length))) > 0) {
-                m_at = start + length;
-                m_out.plain += m_text.mid(start, length);
-                m_out.typeset += m_text.mid(start, length);
-                return true;
-            }
+        // The whole run is the symbol: "Hcl" is no H followed by something.
+        if ((numer = m_lookup(m_text.mid(start, run))) > 0) {
+            m_at = start + run;
+            m_out.plain += m_text.mid(start, run);
+            m_out.typeset += m_text.mid(start, run);
+            return true;
+        }
         return fail(start, run,
                     QStringLiteral("nieznany symbol pierwiastka „%1”").arg(m_text.mid(start, run).toString()));
     }

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -30,7 +31,7 @@ QString fixed(double value, int decimals) { return QString::number(value, 'f', d
 // 6,022E23 as in the constants table; small numbers plainly.
 QString general(double value)
 {
-    QString text = QString::number(value, 'g', 6).replace(u'.', u',');
+    QString text = QString::number(value, 'g', 7).replace(u'.', u',');
     return text.replace(QStringLiteral("e+"), QStringLiteral("E")).replace(QStringLiteral("e-"), QStringLiteral("E-"));
 }
 
@@ -82,6 +83,7 @@ TMasaMolowaForm::TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QW
     m_wzor->setEditable(true);
     m_wzor->setInsertPolicy(QComboBox::NoInsert);
     m_wzor->setMaxCount(kHistory);
+    m_wzor->setCompleter(nullptr); // a completion would change what the pupil typed
     m_wzor->lineEdit()->setMaxLength(2 * Formula::kMaxLength); // longer text is refused with a message
     m_wzor->lineEdit()->setPlaceholderText(QStringLiteral("np. H2SO4, CuSO4·5H2O, SO4^2-"));
     m_wzor->setAccessibleName(QStringLiteral("Wzór"));
@@ -204,7 +206,7 @@ void TMasaMolowaForm::recompute()
         const ElementRecord &e = m_catalogue.element(row.numer);
         const int at = m_sklad->rowCount();
         m_sklad->insertRow(at);
-        const QString cells[] = {e.Symbol, e.Nazwa, general(row.count), fixed(row.mass, 2),
+        const QString cells[] = {e.Symbol, e.Nazwa, general(row.count), fixed(row.mass, 3),
                                  fixed(row.percent, 2) + QStringLiteral(" %")};
         for (int column = 0; column < 5; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
@@ -225,7 +227,9 @@ void TMasaMolowaForm::recompute()
             const double smallest =
                 std::ranges::min_element(c.rows, {}, &Composition::Row::mass)->mass;
             for (const Composition::Row &row : c.rows)
-                numbers << fixed(row.mass / smallest, 2);
+                numbers << QString::number(std::round(row.mass / smallest * 100) / 100, 'f', 2)
+                                   .remove(QRegularExpression(QStringLiteral("\\.?0+$")))
+                                   .replace(u'.', u',');
         }
         m_ratio->setText(QStringLiteral("Stosunek masowy: %1 %2 %3")
                              .arg(symbols.join(QStringLiteral(" : ")),

@@ -184,7 +184,8 @@ private slots:
 
         // Every auxiliary window from the options menu, opened and closed;
         // the modal help from the "?" button, closed as it opens.
-        const char *commands[] = {"StaleAction", "PrzedrostkiAction", "PomocAction", "OProgramie1", "Oautorze1"};
+        const char *commands[] = {"StaleAction", "PrzedrostkiAction", "PomocAction", "OProgramie1", "Oautorze1",
+                                  "MasaMolowaAction"};
         for (const char *command : commands) {
             const qsizetype before = window.auxiliaryWindows().windows().size();
             QVERIFY2(choose(command), command);
@@ -193,6 +194,12 @@ private slots:
             QVERIFY2(kept.last()->isVisible(), command);
             kept.last()->close();
         }
+        // The molar-mass window is one: a second use shows it again.
+        const qsizetype kept = window.auxiliaryWindows().windows().size();
+        QVERIFY(choose("MasaMolowa1"));
+        QCOMPARE(window.auxiliaryWindows().windows().size(), kept);
+        QVERIFY(window.auxiliaryWindows().windows().last()->isVisible());
+        window.auxiliaryWindows().windows().last()->close();
         QTimer::singleShot(0, [] {
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();
