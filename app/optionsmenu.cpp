@@ -141,7 +141,8 @@ void OptionsMenu::createMenu()
     tools->setObjectName(QStringLiteral("Narzdzia1"));
     tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
     item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
-    QAction *molar = tools->addAction(m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
+    // A calculator too, so the calculator's picture.
+    QAction *molar = tools->addAction(menuIcon(2), m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
     molar->setObjectName(QStringLiteral("MasaMolowa1"));
     molar->setShortcut(m_masaMolowa->shortcut());
     molar->setShortcutContext(Qt::WidgetShortcut);
@@ -247,11 +248,16 @@ void OptionsMenu::MasaMolowaActionExecute()
 {
     m_window.PlayOver();
     const QList<TMasaMolowaForm *> open = m_windows.windows<TMasaMolowaForm>();
-    TMasaMolowaForm *form = open.isEmpty()
-                                ? m_windows.show(new TMasaMolowaForm(m_window.catalogue(), m_windows.cues()))
-                                : open.first();
+    if (open.isEmpty()) {
+        m_windows.show(new TMasaMolowaForm(m_window.catalogue(), m_windows.cues()));
+        return;
+    }
+    TMasaMolowaForm *form = open.first();
+    const bool shown = form->isVisible();
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->show();
-    form->raise();
+    if (shown)
+        form->raise(); // a window shown anew is on top already
     form->activateWindow();
 }
 

@@ -367,7 +367,8 @@ qsizetype readCharge(QStringView text, qsizetype end, Formula &out)
 
 } // namespace
 
-Formula readFormula(QStringView text, const SymbolLookup &lookup)
+namespace {
+Formula readWithoutSuggestion(QStringView text, const SymbolLookup &lookup)
 {
     Formula out;
     if (text.size() > Formula::kMaxLength) {
@@ -399,32 +400,45 @@ Formula readFormula(QStringView text, const SymbolLookup &lookup)
     if (place.isEmpty())
         out.error[0] = out.error[0].toUpper();
     out.error = place + out.error + u'.';
-    if (out.error.contains(QStringLiteral("wielką literą")) || out.error.contains(QStringLiteral("nieznany symbol")))
-        if (const QString better = suggestCase(text, lookup); !better.isEmpty() && better != text)
-            out.error += QStringLiteral(" Czy chodziło o %1?").arg(better);
     out.plain.clear();
     out.typeset.clear();
     out.parts.clear();
     out.charge = 0;
     return out;
 }
+} // namespace
+
+Formula readFormula(QStringView text, const SymbolLookup &lookup)
+{
+    Formula out = readWithoutSuggestion(text, lookup);
+    if (out.error.contains(QStringLiteral("wielką literą")) || out.error.contains(QStringLiteral("nieznany symbol")))
+        if (const QString better = suggestCase(text, lookup); !better.isEmpty() && better != text)
+            out.error += QStringLiteral(" Czy chodziło o %1?").arg(better);
+    return out;
+}
 
 namespace {
-// Splits a run of lower-case letters into symbols, two-letter ones tried first.
-bool splitIntoSymbols(QStringView run, const SymbolLookup &lookup, QString &out)
+// Splits a run of lower-case letters into symbols, two-letter ones tried
+// first; a start that has failed once is not tried again, so that a long
+// run takes linear time.
+bool splitIntoSymbols(QStringView run, qsizetype at, const SymbolLookup &lookup, std::vector<bool> &failed,
+                      QString &out)
 {
-    if (run.isEmpty())
+    if (at == run.size())
         return true;
+    if (failed[at])
+        return false;
     for (qsizetype length : {2, 1, 3}) {
-        if (length > run.size())
+        if (at + length > run.size())
             continue;
-        QString symbol = run.first(length).toString();
+        QString symbol = run.sliced(at, length).toString();
         symbol[0] = symbol[0].toUpper();
-        if (lookup(symbol) > 0 && splitIntoSymbols(run.sliced(length), lookup, out)) {
+        if (lookup(symbol) > 0 && splitIntoSymbols(run, at + length, lookup, failed, out)) {
             out.prepend(symbol);
             return true;
         }
     }
+    failed[at] = true;
     return false;
 }
 } // namespace
@@ -443,12 +457,14 @@ QString suggestCase(QStringView text, const SymbolLookup &lookup)
         while (end < text.size() && (isUpper(text[end]) || isLower(text[end])))
             ++end;
         QString symbols;
-        if (!splitIntoSymbols(text.sliced(at, end - at).toString().toLower(), lookup, symbols))
+        const QString run = text.sliced(at, end - at).toString().toLower();
+        std::vector<bool> failed(run.size() + 1, false);
+        if (!splitIntoSymbols(run, 0, lookup, failed, symbols))
             return QString();
         result += symbols;
         at = end;
     }
-    return readFormula(result, lookup).ok() ? result : QString();
+    return readWithoutSuggestion(result, lookup).ok() ? result : QString();
 }
 
 Composition compose(const Formula &formula, const std::function<double(int numer)> &atomicMass)

@@ -77,6 +77,8 @@ TMasaMolowaForm::TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QW
     makeSilver(this);
 
     auto *layout = new QVBoxLayout(this);
+    // The window keeps no minimum size of its own: the zoom sets its limits.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     auto *caption = new QLabel(QStringLiteral("&Wzór:"), this);
     m_wzor = new QComboBox(this);
     m_wzor->setObjectName(QStringLiteral("Wzor"));

@@ -152,6 +152,9 @@ private slots:
         QCOMPARE(suggestCase(u"kmno4", symbols()), QStringLiteral("KMnO4"));
         QCOMPARE(suggestCase(u"ca(oh)2", symbols()), QStringLiteral("Ca(OH)2"));
         QCOMPARE(suggestCase(u"qqq", symbols()), QString());
+        // Each "co" reads two ways; a long run without a reading is still answered
+        // (tried start by start, it would take 2^99 tries).
+        QCOMPARE(suggestCase(QStringLiteral("co").repeated(99) + u'q', symbols()), QString());
     }
 
     // The symbols of 104 ... 112 as the table shows them at the time.
