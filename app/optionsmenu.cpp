@@ -7,6 +7,7 @@
 #include "animation/animationview.h"
 #include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
+#include "windows/tmasamolowaform.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
@@ -109,6 +110,8 @@ void OptionsMenu::createActions()
          QKeySequence(Qt::CTRL | Qt::Key_R), &OptionsMenu::RozpuszczalnoscActionExecute},
         {&OptionsMenu::m_szereg, "SzeregAction", "Szereg elektrochemiczny metali...", QKeySequence(Qt::CTRL | Qt::Key_E),
          &OptionsMenu::SzeregActionExecute},
+        {&OptionsMenu::m_masaMolowa, "MasaMolowaAction", "Masa molowa...", QKeySequence(Qt::CTRL | Qt::Key_M),
+         &OptionsMenu::MasaMolowaActionExecute},
     };
     for (const auto &row : rows) {
         auto *action = new QAction(QString::fromUtf8(row.caption), &m_window);
@@ -151,6 +154,11 @@ void OptionsMenu::createMenu()
     tools->setObjectName(QStringLiteral("Narzdzia1"));
     tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
     item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
+    // A calculator too, so the calculator's picture.
+    QAction *molar = tools->addAction(menuIcon(2), m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
+    molar->setObjectName(QStringLiteral("MasaMolowa1"));
+    molar->setShortcut(m_masaMolowa->shortcut());
+    molar->setShortcutContext(Qt::WidgetShortcut);
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
@@ -284,6 +292,12 @@ void OptionsMenu::SzeregActionExecute()
     m_windows.showOne<TSzeregForm>([this] { return new TSzeregForm(m_windows.cues()); });
 }
 
+void OptionsMenu::MasaMolowaActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TMasaMolowaForm>([this] { return new TMasaMolowaForm(m_window.catalogue(), m_windows.cues()); });
+}
+
 void OptionsMenu::PomocActionExecute()
 {
     m_window.PlayOver();
@@ -355,6 +369,8 @@ void OptionsMenu::NazwyIUPAC1Click()
     m_window.setNazwyIUPAC(on);
     m_window.ZapiszRejestr();
     m_names->setChecked(on);
+    for (TMasaMolowaForm *form : m_windows.windows<TMasaMolowaForm>())
+        form->recompute(); // the symbols it reads have changed
 }
 
 } // namespace tablicznik

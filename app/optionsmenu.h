@@ -51,6 +51,7 @@ public:
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
     QAction *RozpuszczalnoscAction() const { return m_rozpuszczalnosc; } // Ctrl+R
     QAction *SzeregAction() const { return m_szereg; }                   // Ctrl+E
+    QAction *MasaMolowaAction() const { return m_masaMolowa; } // Ctrl+M
     // "Powiększenie": the zoom choices, one checked.
     QMenu *Powiekszenie1() const { return m_zoom; }
 
@@ -74,6 +75,7 @@ private:
     void startTool(const QString &program, const QString &what, const QStringList &lookedFor);
     void StaleActionExecute();
     void PrzedrostkiActionExecute();
+    void MasaMolowaActionExecute();
     void PomocActionExecute();
     void RozpuszczalnoscActionExecute();
     void SzeregActionExecute();
@@ -99,6 +101,7 @@ private:
     QAction *m_przedrostki = nullptr;
     QAction *m_rozpuszczalnosc = nullptr;
     QAction *m_szereg = nullptr;
+    QAction *m_masaMolowa = nullptr;
     QAction *m_animation = nullptr;
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;

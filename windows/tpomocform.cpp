@@ -44,9 +44,10 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
       QStringLiteral("Enter otwiera opis, spacja blokuje pierwiastek, Esc działa jak CZYŚĆ, a w opisie, "
                      "pomocy i tabelach zamyka okno,"),
       QStringLiteral("Tab przechodzi do przycisków; F1 – pomoc, Ctrl+S – stałe fizyczne, Ctrl+P – przedrostki, "
-                     "Ctrl+R – tabela rozpuszczalności, Ctrl+E – szereg metali.")}},
+                     "Ctrl+R – tabela rozpuszczalności, Ctrl+E – szereg metali, "
+                     "Ctrl+M – masa molowa.")}},
     {QStringLiteral("Dodatkowo:"),
-     {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, NOTATNIK, STAŁE FIZYCZNE, PRZEDROSTKI, "
+     {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, MASĘ MOLOWĄ, NOTATNIK, STAŁE FIZYCZNE, PRZEDROSTKI, "
                      "informacje O PROGRAMIE i O AUTORZE oraz włączanie i wyłączanie animacji, dźwięków, "
                      "dymków i zegara.")}},
 };

@@ -152,11 +152,13 @@ private slots:
         QVERIFY(menus.size() >= 3);
         QMenu *tools = items[0]->menu();
         QVERIFY(tools);
-        QCOMPARE(tools->actions().size(), 2);
+        QCOMPARE(tools->actions().size(), 3);
         QCOMPARE(tools->actions()[0]->objectName(), QStringLiteral("Kalkurator1"));
         QCOMPARE(tools->actions()[0]->text(), QStringLiteral("Kalkulator"));
-        QCOMPARE(tools->actions()[1]->objectName(), QStringLiteral("Notatnik1"));
-        QCOMPARE(tools->actions()[1]->text(), QStringLiteral("Notatnik"));
+        QCOMPARE(tools->actions()[1]->objectName(), QStringLiteral("MasaMolowa1"));
+        QCOMPARE(tools->actions()[1]->text(), QStringLiteral("Masa molowa..."));
+        QCOMPARE(tools->actions()[2]->objectName(), QStringLiteral("Notatnik1"));
+        QCOMPARE(tools->actions()[2]->text(), QStringLiteral("Notatnik"));
         for (QAction *a : tools->actions())
             QVERIFY(!a->icon().isNull());
     }
@@ -172,6 +174,8 @@ private slots:
                                    << QKeySequence(Qt::CTRL | Qt::Key_S);
         QTest::newRow("prefixes") << "PrzedrostkiAction" << "Przedr1" << "Przedrostki..."
                                   << QKeySequence(Qt::CTRL | Qt::Key_P);
+        QTest::newRow("molar mass") << "MasaMolowaAction" << "MasaMolowa1" << "Masa molowa..."
+                                    << QKeySequence(Qt::CTRL | Qt::Key_M);
     }
     void actions()
     {

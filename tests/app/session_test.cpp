@@ -189,7 +189,8 @@ private slots:
         // Every auxiliary window from the options menu, opened and closed;
         // the modal help from the "?" button, closed as it opens.
         const char *commands[] = {"StaleAction",         "PrzedrostkiAction", "PomocAction", "OProgramie1",
-                                  "Oautorze1",           "RozpuszczalnoscAction", "SzeregAction"};
+                                  "Oautorze1",           "RozpuszczalnoscAction", "SzeregAction",
+                                  "MasaMolowaAction"};
         for (const char *command : commands) {
             const qsizetype before = window.auxiliaryWindows().windows().size();
             QVERIFY2(choose(command), command);
@@ -217,6 +218,12 @@ private slots:
             for (int b = 0; b < metalseries::kMetalCount; ++b)
                 series->choose(a, b);
         series->close();
+        // The molar-mass window is one: a second use shows it again.
+        const qsizetype kept = window.auxiliaryWindows().windows().size();
+        QVERIFY(choose("MasaMolowa1"));
+        QCOMPARE(window.auxiliaryWindows().windows().size(), kept);
+        QVERIFY(window.auxiliaryWindows().windows().last()->isVisible());
+        window.auxiliaryWindows().windows().last()->close();
         QTimer::singleShot(0, [] {
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();
