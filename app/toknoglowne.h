@@ -251,7 +251,6 @@ private:
     std::vector<QWidget *> m_movingCommands;  // the command buttons that pass pointer movement
     std::vector<QAbstractButton *> m_commands; // help, "Opcje", "Czyść", " Wyjdź"
     TableKeyboard *m_keyboard = nullptr;
-    PropertyViews *m_views = nullptr;
 
     QString m_lastShownName;
     int m_hoveredNumber = 0;

@@ -59,9 +59,11 @@ public:
         if (open.isEmpty())
             return show(make());
         Window *window = open.first();
+        const bool shown = window->isVisible();
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->show();
-        window->raise();
+        if (shown)
+            window->raise(); // a window shown anew is on top already
         window->activateWindow();
         return window;
     }

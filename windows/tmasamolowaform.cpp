@@ -2,7 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/stringtofloat.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "tstaleform.h"
 #include "windowlook.h"
 
@@ -45,12 +45,23 @@ double typedNumber(QString text)
     return ok && value >= 0 && std::isfinite(value) ? value : std::nan("");
 }
 
+// A number as the constants table writes it: "6,02214076·10²³ mol⁻¹".
+double tableNumber(const QString &text)
+{
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    const QString number = text.section(u' ', 0, 0);
+    QString exponent;
+    for (const QChar c : number.section(QStringLiteral("·10"), 1))
+        exponent += c == u'⁻' ? QChar(u'-') : QChar(char16_t(u'0' + superscripts.indexOf(c)));
+    return typedNumber(number.section(QStringLiteral("·10"), 0, 0)) * std::pow(10.0, exponent.toInt());
+}
+
 // The Avogadro constant as the constants table gives it.
 double avogadro()
 {
     for (const TStaleForm::Constant &c : TStaleForm::kConstants)
         if (QString::fromUtf8(c.name).startsWith(QStringLiteral("Stała Avogadro")))
-            return typedNumber(QString::fromUtf8(c.value).section(u' ', 0, 0));
+            return tableNumber(QString::fromUtf8(c.value));
     return 6.02214076e23;
 }
 

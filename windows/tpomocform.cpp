@@ -47,9 +47,9 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
                      "Ctrl+R – tabela rozpuszczalności, Ctrl+E – szereg metali, "
                      "Ctrl+M – masa molowa.")}},
     {QStringLiteral("Dodatkowo:"),
-     {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, MASĘ MOLOWĄ, NOTATNIK, STAŁE FIZYCZNE, PRZEDROSTKI, "
-                     "informacje O PROGRAMIE i O AUTORZE oraz włączanie i wyłączanie animacji, dźwięków, "
-                     "dymków i zegara.")}},
+     {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, MASĘ MOLOWĄ, NOTATNIK, STAŁE FIZYCZNE, "
+                     "PRZEDROSTKI, TABELA ROZPUSZCZALNOŚCI, SZEREG METALI, informacje O PROGRAMIE i O AUTORZE "
+                     "oraz włączanie i wyłączanie animacji, dźwięków, dymków i zegara.")}},
 };
 
 QString TPomocForm::plainText()

@@ -1,7 +1,7 @@
 #include "trozpuszczalnoscform.h"
 
 #include "auxiliarywindows.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "richtext/printdocument.h"
 #include "windowlook.h"
 

@@ -1,7 +1,7 @@
 #include "tszeregform.h"
 
 #include "data/metalseries.h"
-#include "prefs/soundcues.h"
+#include "cues/soundcues.h"
 #include "windowlook.h"
 
 #include <QApplication>

@@ -84,26 +84,6 @@ private slots:
         QCOMPARE(f.log.played, QStringList({kOver, kOver, kOver, kExit, kOver}));
     }
 
-    // The zoom reaches both windows, open or opened later, their layout unchanged.
-    void zoomed()
-    {
-        f.window->optionsMenu().RozpuszczalnoscAction()->trigger();
-        QWidget *table = opened<TRozpuszczalnoscForm>().first();
-        const QSize size = table->size();
-        auto zoom = [this](int percent) {
-            f.window->optionsMenu().Powiekszenie1()->findChild<QAction *>(QStringLiteral("Skala%1").arg(percent))->trigger();
-            QTRY_COMPARE(f.window->Skala(), percent);
-        };
-        zoom(200);
-        QTRY_COMPARE(table->devicePixelRatioF(), 2.0);
-        QCOMPARE(table->size(), size);
-        f.window->optionsMenu().SzeregAction()->trigger();
-        QWidget *series = opened<TSzeregForm>().first();
-        QCOMPARE(series->devicePixelRatioF(), 2.0);
-        QCOMPARE(series->grab().width(), 2 * series->width());
-        zoom(100);
-        QTRY_COMPARE(table->devicePixelRatioF(), 1.0);
-    }
 
     // The choice in a window is not written to the settings store.
     void nothingIsStored()
