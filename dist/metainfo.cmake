@@ -18,7 +18,8 @@ function(metainfo_screenshots url out)
     "card.png|An element card|Karta pierwiastka"
     "constants.png|Physical constants|Stałe fizyczne"
     "solubility.png|The solubility table, lead(II) iodide chosen|Tabela rozpuszczalności z wybranym jodkiem ołowiu(II)"
-    "metal-series.png|The electrochemical series of metals|Szereg elektrochemiczny metali")
+    "metal-series.png|The electrochemical series of metals|Szereg elektrochemiczny metali"
+    "molar-mass.png|The molar mass of copper(II) sulfate pentahydrate|Masa molowa pięciowodnego siarczanu(VI) miedzi(II)")
   set(xml "")
   if(url)
     string(REGEX REPLACE "/+$" "" base "${url}")
