@@ -193,8 +193,8 @@ private slots:
     // sound server itself dies: no cue blocks, and the cues fall silent.
     // The click may race the library's noticing the death; then the
     // library's call never returns on the cue thread, the cue is dropped at
-    // its bound, and the program ends through the cues' last-resort exit.
-    // Either way the window goes on. A process of its own (see CMakeLists).
+    // its bound, and at the end the library reports the thread it could not
+    // stop. Either way the window goes on. A process of its own (see CMakeLists).
     void soundServerGone()
     {
         // Now and then, on a busy machine, a sound stays loading in the
