@@ -11,4 +11,4 @@ if [ ! -f build-asan/build.ninja ]; then
 fi
 cmake --build --preset asan -j "$(nproc)"
 ctest --preset asan -j "$(nproc)"
-ctest --preset asan-audioserver # alone, up to three runs (tools/run-suite.sh says why)
+ctest --preset asan-audioserver # alone (tools/run-suite.sh says why)
