@@ -586,6 +586,7 @@ void TOknoGlowne::MySpeedButton1MouseDown(TMySpeedButton *button, Qt::MouseButto
     button->setTextColor(colour(PinColor));
     Wyrzuc(button->record());
     setCaption(QStringLiteral("Tablicznik - ") + button->record().Nazwa);
+    emit pinChanged();
 }
 
 void TOknoGlowne::FormMouseDown(QMouseEvent *event)
@@ -614,6 +615,8 @@ void TOknoGlowne::ResetBitBtnClick()
     if (!m_timer1->isActive())
         m_timer1->start();
     setCaption(QStringLiteral("Tablicznik"));
+    emit tableReset();
+    emit pinChanged();
 }
 
 void TOknoGlowne::SpeedButton1Click()
@@ -634,7 +637,8 @@ void TOknoGlowne::SpeedButton4Click()
 
 void TOknoGlowne::Maluj(const LegendContent &legend)
 {
-    m_pinned = false;
+    if (std::exchange(m_pinned, false))
+        emit pinChanged();
     m_timer1->stop();
     m_legend->fill(legend);
     if (!m_dateLabel->isHidden())

@@ -48,6 +48,26 @@ struct NumericPass {
     std::function<bool(const ElementRecord &)> keepDisabled;
 };
 
+// What a numeric view makes of one element: the number it reads (NaN for
+// none), whether the element ends greyed, and the entry whose swatch colours
+// it (0: it keeps its colour). The table and the periodicity plot both take
+// their elements from here, so that they always agree.
+struct Placement {
+    double value = std::numeric_limits<double>::quiet_NaN();
+    bool greyed = false;
+    int entry = 0;
+};
+
+// Reads a value text: the pure StringToFloat, or the window's with its message.
+using NumberReader = std::function<ParsedNumber(QStringView)>;
+
+// The element as the pass places it.
+Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read);
+
+// Applies a placement to an element button: greyed or not, and the colour of
+// the swatch of its entry.
+void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement);
+
 // The colouring pass shared by the numeric views, run right after the
 // legend is filled: for elements 1 ... 112 in order, read the value, enable
 // the element, disable it when there is no number, otherwise give its symbol

@@ -31,9 +31,14 @@ public:
 
     QMenu *menu(const QString &objectName) const;
 
+signals:
+    // A view has coloured the table (a menu's opening is no view).
+    void viewShown(const QString &handlerName);
+
 private:
     struct Handler {
         bool menuItem; // plays the over cue first
+        bool view;     // shows a view, rather than opening a menu
         std::function<void()> act;
     };
     template <typename Rows>
