@@ -184,9 +184,11 @@ void PlotCommand::open()
         m_windows.keep(m_window);
     }
     m_window->showSeries(*m_shown);
+    if (m_window->isVisible()) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
     m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
     m_window->plot()->setFocus();
 }
 

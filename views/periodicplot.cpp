@@ -243,7 +243,7 @@ void PeriodicPlot::setSeries(PlotSeries series, std::vector<QColor> colours)
     update();
 }
 
-QColor PeriodicPlot::colour(int numer) const
+QColor PeriodicPlot::barColour(int numer) const
 {
     return numer >= 1 && numer <= int(m_colours.size()) ? m_colours[std::size_t(numer) - 1] : QColor();
 }
@@ -366,7 +366,7 @@ void PeriodicPlot::paint(QPainter &p, QSizeF size) const
         const bool marked = numer == m_cursor || numer == m_pinned;
         const QColor edge = numer == m_pinned ? colour(kPinColour) : numer == m_cursor ? ink : colour(0x606060);
         p.setPen(QPen(edge, marked ? 2.5 * f.line : 0.5 * f.line));
-        p.setBrush(colour(numer));
+        p.setBrush(barColour(numer));
         p.drawRect(bar);
     }
     p.setBrush(Qt::NoBrush);
@@ -393,12 +393,16 @@ void PeriodicPlot::paint(QPainter &p, QSizeF size) const
         const double value = m_series.plotted(numer);
         if ((!noble && !alkali) || std::isnan(value))
             continue;
+        // Beyond the bar's end, on a light ground so that it reads over a neighbour's bar.
+        const QString symbol = m_series.symbols.value(numer - 1);
         p.setFont(noble ? f.bold : f.font);
+        const QSizeF textSize = QFontMetricsF(p.font()).size(Qt::TextSingleLine, symbol) + QSizeF(2 * f.grow, 0);
+        const bool below = !f.log && value < 0;
+        const qreal end = below ? f.y(value) + f.grow : f.y(value) - f.grow - textSize.height();
+        const QRectF label(QPointF(f.left(numer) + (f.slot() - textSize.width()) / 2, end), textSize);
+        p.fillRect(label, QColor(255, 255, 255, 200));
         p.setPen(colour(noble ? kNobleGasColour : kAlkaliColour));
-        const qreal top = std::min(f.y(value), f.baseline());
-        const qreal centre = f.left(numer) + f.slot() / 2;
-        p.drawText(QRectF(centre - 20 * f.grow, top - metrics.height() * 1.1, 40 * f.grow, metrics.height()),
-                   Qt::AlignHCenter | Qt::AlignBottom, m_series.symbols.value(numer - 1));
+        p.drawText(label, Qt::AlignCenter, symbol);
     }
     p.setFont(f.bold);
     p.setPen(colour(kNobleGasColour));

@@ -65,7 +65,7 @@ public:
     // The series and the colour of each element, element n at n - 1.
     void setSeries(PlotSeries series, std::vector<QColor> colours);
     const PlotSeries &series() const { return m_series; }
-    QColor colour(int numer) const;
+    QColor barColour(int numer) const;
 
     int cursorNumber() const { return m_cursor; }
     int pinnedNumber() const { return m_pinned; }
