@@ -102,6 +102,7 @@ private slots:
             {"Przedr1", "Przedrostki ...", true},
             {"ZapiszObraz1", "Zapisz obraz tablicy...", false},
             {"DrukujTablice1", "Drukuj tablicę...", true},
+            {"Wykres1", "Wykres...", false},
             {nullptr, nullptr, false},
             {"Wyczanimacj1", "Wyłącz animację", true},
             {"Wyczd1", "Wyłącz dźwięki", true},
