@@ -239,7 +239,7 @@ void PeriodicPlot::setSeries(PlotSeries series, std::vector<QColor> colours)
     m_colours.resize(std::size_t(m_series.count()), colour(clBlack));
     m_cursor = 0;
     setAccessibleName(m_series.caption);
-    setAccessibleDescription(QStringLiteral("Wykres: %1 w zależności od liczby atomowej").arg(m_series.axisTitle));
+    setAccessibleDescription(m_series.axisTitle);
     update();
 }
 
@@ -439,6 +439,13 @@ void PeriodicPlot::point(int numer)
         return;
     m_cursor = numer;
     update();
+    // What a screen reader says of the plot: the element under the cursor.
+    const double value = m_series.plotted(numer);
+    setAccessibleDescription(std::isnan(value) ? m_series.axisTitle
+                                               : QStringLiteral("%1 (%2), %3: %4")
+                                                     .arg(m_series.symbols.value(numer - 1))
+                                                     .arg(numer)
+                                                     .arg(m_series.axisTitle, polish().toString(value, 'g', 6)));
     emit pointed(numer);
 }
 

@@ -226,6 +226,7 @@ private slots:
         QVERIFY(t->element(11)->property("IsUp").toBool());
         pointAt(26);
         QCOMPARE(t->hovered(), 26);
+        QCOMPARE(p->accessibleDescription().left(10), QStringLiteral("Fe (26), E"));
         QVERIFY(!t->element(11)->property("IsUp").toBool());
         QVERIFY(t->element(26)->property("IsUp").toBool());
         const int gap = *t->disabledElements().begin();
@@ -285,6 +286,12 @@ private slots:
         const QImage saved(file + QStringLiteral(".png"));
         QCOMPARE(saved.size(), p->size() * 2 * plotWindow()->devicePixelRatioF());
         QCOMPARE(warnings, QStringList());
+        // At 200 % the window's resolution doubles, and so does the picture's.
+        const qreal ratio = plotWindow()->devicePixelRatioF();
+        t->window->setSkala(200);
+        QCOMPARE(plotWindow()->devicePixelRatioF(), 2 * ratio);
+        QCOMPARE(QImage(plotWindow()->save()).size(), p->size() * 4 * ratio);
+        t->window->setSkala(100);
 
         QList<QPrinter *> asked; // the window keeps its printer
         QList<QPageLayout::Orientation> orientations;
