@@ -310,7 +310,8 @@ void PeriodicPlot::paint(QPainter &p, QSizeF size) const
 
     p.setFont(f.heading);
     p.setPen(ink);
-    p.drawText(f.headingRect, Qt::AlignCenter | Qt::TextSingleLine, m_series.caption);
+    p.drawText(f.headingRect, Qt::AlignCenter | Qt::TextSingleLine,
+               QFontMetricsF(f.heading).elidedText(withSuperscripts(m_series.caption), Qt::ElideRight, f.headingRect.width()));
     if (!f.count)
         return;
 
@@ -352,7 +353,7 @@ void PeriodicPlot::paint(QPainter &p, QSizeF size) const
     const QString valueTitle =
         f.log ? m_series.axisTitle + QStringLiteral(" (skala logarytmiczna)") : m_series.axisTitle;
     p.drawText(QRectF(-f.area.height(), 0, 2 * f.area.height(), metrics.height() * 1.2), Qt::AlignHCenter | Qt::AlignTop,
-               valueTitle);
+               metrics.elidedText(valueTitle, Qt::ElideRight, f.area.height() + f.periodBand.height()));
     p.restore();
 
     // The bars, outlined so that a white one shows; nothing where there is no value.
