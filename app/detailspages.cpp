@@ -25,8 +25,11 @@ const std::array<const char *, DetailsPages::kPages> DetailsPages::kCaptions = {
 namespace {
 
 // How a value is shown: a label (left or centred), the big symbol, a
-// rich-text value on one line, or a centred rich-text list with a scroll bar.
-enum class Kind { Label, Centred, Symbol, Rich, RichList };
+// rich-text value on one line, a centred rich-text list with a scroll bar,
+// or a word of the caption that the record gives (the kind of enthalpy:
+// "Molowa entalpia atomizacji [kJ/mol]:"), in the caption's style, without
+// the record's colon, the next caption right after it.
+enum class Kind { Label, Centred, Symbol, Rich, RichList, CaptionWord };
 
 // One property on a page. Places are in the coordinates of the group box
 // that frames the row, or of the page. The caption stands at its place, the
@@ -58,7 +61,7 @@ struct Group {
 
 const char *const kIsotopesHint =
     "Ważniejsze izotopy pierwiastka wraz z czasem połowicznego\n"
-    "rozpadu i zawartością w przyrodzie(tylko najważniejsze).\n"
+    "rozpadu i zawartością w przyrodzie (tylko najważniejsze).\n"
     "Jądra z literą m przy masie atomowej to jądra wzbudzone\n"
     "tzw. izomery jądrowe.\n"
     "Uwaga!\n"
@@ -90,7 +93,7 @@ const Row kRows[] = {
     {1, nullptr, "Nazwa łacińska:", {144, 40}, "NazLacLab", Kind::Label, &ElementRecord::NazLac, {231, 38, 99, 16},
      "Nazwa łacińska pierwiastka", nullptr, nullptr, nullptr},
     {1, nullptr, "Liczba atomowa:", {144, 58}, "LiczAtomLab", Kind::Label, nullptr, {231, 56, 99, 16},
-     "Liczba atomowa pierwiastka.\nIlość protonów w jądrze atomowym.", nullptr, nullptr, nullptr},
+     "Liczba atomowa pierwiastka.\nLiczba protonów w jądrze atomowym.", nullptr, nullptr, nullptr},
     {1, nullptr, "Masa atomowa [u]:", {346, 4}, "MasaAtomLab", Kind::Label, &ElementRecord::MasaAtom, {441, 2, 89, 16},
      "Masa atomowa pierwiastka w jednostkach\nmasy atomowej (masa jednego mola pierwiastka w gramach).", nullptr, nullptr, nullptr},
     {1, nullptr, "Stan skupienia:", {346, 22}, "StanSkupLab", Kind::Label, &ElementRecord::StanSkup, {441, 20, 89, 16},
@@ -108,26 +111,26 @@ const Row kRows[] = {
      "Promień kowalencyjny atomu wyrażony w pikometrach.", nullptr,
      "PromKowalButton", "Koloruje pierwiastki według:\npromienia kowalencyjnego atomu."},
     {2, "GroupBox10", "K:", {20, 25}, "PowKLab", Kind::Centred, &ElementRecord::PowK, {33, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce K\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowKButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce K\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce K\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowKButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce K\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "L:", {70, 25}, "PowLLab", Kind::Centred, &ElementRecord::PowL, {83, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce L\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowLButton", "Koloruje pierwiastki według:\nzmiany w ilości elektronów na powłoce L\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce L\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowLButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce L\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "M:", {120, 25}, "PowMLab", Kind::Centred, &ElementRecord::PowM, {133, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce M\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowMButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce M\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce M\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowMButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce M\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "N:", {170, 25}, "PowNLab", Kind::Centred, &ElementRecord::PowN, {183, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce N\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowNButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce N\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce N\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowNButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce N\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "O:", {220, 25}, "PowOLab", Kind::Centred, &ElementRecord::PowO, {233, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce O\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowOButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce O\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce O\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowOButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce O\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "P:", {270, 25}, "PowPLab", Kind::Centred, &ElementRecord::PowP, {283, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce P\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowPButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce P\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce P\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowPButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce P\nw funkcji rosnącej liczby atomowej."},
     {2, "GroupBox10", "Q:", {320, 25}, "PowQLab", Kind::Centred, &ElementRecord::PowQ, {333, 23, 18, 16},
-     "Pokazuje zmiany w ilości elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej.", nullptr,
-     "PowQButton", "Koloruje pierwiastki według:\nzmian w ilości elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej."},
+     "Pokazuje zmiany liczby elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej.", nullptr,
+     "PowQButton", "Koloruje pierwiastki według:\nzmian liczby elektronów na powłoce Q\nw funkcji rosnącej liczby atomowej."},
     {3, nullptr, "Twardość [skala Brinella]:", {20, 14}, "TwardoscLab", Kind::Label, &ElementRecord::Twardosc, {150, 12, 60, 16},
      "Twardość pierwiastków stałych w skali Brinella.", nullptr,
      "TwardoscButton", "Koloruje pierwiastki stałe według:\ntwardości w skali Brinella."},
@@ -170,7 +173,7 @@ const Row kRows[] = {
     {5, "GroupBox8", "Temperatura wrz. [°C]:", {20, 20}, "TempWrzLab", Kind::Label, &ElementRecord::TempWrz, {132, 18, 60, 16},
      "Temperatura wrzenia pierwiastka w warunkach\nstandardowych wyrażona w stopniach Celsjusza.", nullptr,
      "TempWrzButton", "Koloruje pierwiastki według:\ntemperatury wrzenia."},
-    {5, "GroupBox8", "Molowa entalpia", {20, 44}, "RodzMolEntAtomLab", Kind::Label, &ElementRecord::RodzMolEntAtom, {102, 42, 70, 16},
+    {5, "GroupBox8", "Molowa entalpia", {20, 44}, "RodzMolEntAtomLab", Kind::CaptionWord, &ElementRecord::RodzMolEntAtom, {102, 42, 70, 16},
      "Molowa entalpia atomizacji pierwiastka wyrażona w [kJ/mol].", nullptr, nullptr, nullptr},
     {5, "GroupBox8", "[kJ/mol]:", {176, 44}, "MolEntAtomLab", Kind::Label, &ElementRecord::MolEntAtom, {220, 42, 50, 16},
      "",
@@ -225,8 +228,8 @@ const Row kRows[] = {
      "Pokazuje piętnaście najbardziej rozpowszechnionych\nwe Wszechświecie pierwiastków.", nullptr,
      "ZawUkladButton", "Koloruje pierwiastki według:\nrozpowszechnienia we Wszechświecie."},
     {9, "GroupBox1", "Organizm człowieka [proc. wag.]:", {280, 36}, "ZawCzlowRichEdit", Kind::Rich, &ElementRecord::ZawCzlow, {444, 33, 82, 18},
-     "Pokazuje pierwszych piętnaście pierwiastków występujących\nw największej ilości w organiźmie człowieka.", nullptr,
-     "ZawCzlowButton", "Koloruje pierwiastki według:\nwystępowania w organiźmie człowieka."},
+     "Pokazuje pierwszych piętnaście pierwiastków występujących\nw największej ilości w organizmie człowieka.", nullptr,
+     "ZawCzlowButton", "Koloruje pierwiastki według:\nwystępowania w organizmie człowieka."},
     {10, "GroupBox3", "Znane:", {20, 22}, "LiczIzotopLab", Kind::Label, &ElementRecord::LiczIzotop, {60, 20, 34, 16},
      "Liczba znanych (sztucznych i naturalnych) izotopów pierwiastka.", nullptr,
      "LiczIzotopButton", "Koloruje pierwiastki według:\nliczby znanych izotopów."},
@@ -286,7 +289,7 @@ QGroupBox *makeGroup(const Group &g, QWidget *page)
 
 // The caption is named after its value: "PromAtomLabText" for "PromAtomLab"
 // and "KonfElektrLabText" for "KonfElektrRichEdit".
-void makeCaption(const Row &row, QWidget *parent)
+QWidget *makeCaption(const Row &row, QWidget *parent)
 {
     const QString value = text(row.value);
     const QString stem = value.left(value.size() - (value.endsWith(u"Lab") ? 3 : 8));
@@ -308,6 +311,7 @@ void makeCaption(const Row &row, QWidget *parent)
     }
     shown->setObjectName(stem + QLatin1StringView("LabText"));
     shown->setToolTip(text(row.hint));
+    return shown;
 }
 
 QWidget *makeValue(const Row &row, QWidget *parent)
@@ -324,7 +328,9 @@ QWidget *makeValue(const Row &row, QWidget *parent)
         value = rich;
     } else {
         auto *label = new QLabel(parent);
-        setColourAndFont(label, pixelFont(QStringLiteral("Arial"), row.kind == Kind::Symbol ? 48 : 13, true));
+        setColourAndFont(label, row.kind == Kind::CaptionWord
+                                    ? captionFont()
+                                    : pixelFont(QStringLiteral("Arial"), row.kind == Kind::Symbol ? 48 : 13, true));
         label->setAlignment((row.kind == Kind::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         value = label;
     }
@@ -389,14 +395,21 @@ DetailsPages::DetailsPages(QWidget *panel) : QObject(panel), m_pages(new TPageCo
             m_movementPassers.push_back(box);
     }
 
+    std::vector<BoundValue> *waiting = nullptr; // a word of a caption, last on its page, waits for the next caption
     for (const Row &row : kRows) {
         QWidget *parent = row.group ? groups.value(row.group) : pages[row.page - 1];
         Q_ASSERT(parent);
-        if (row.caption)
-            makeCaption(row, parent);
+        if (row.caption) {
+            QWidget *caption = makeCaption(row, parent);
+            if (waiting)
+                std::exchange(waiting, nullptr)->back().follower = caption;
+        }
         QWidget *value = makeValue(row, parent);
-        if (const Field member = row.field)
+        if (const Field member = row.field) {
             m_values[row.page - 1].push_back({member, qobject_cast<QLabel *>(value), qobject_cast<RichTextView *>(value)});
+            if (row.kind == Kind::CaptionWord)
+                waiting = &m_values[row.page - 1];
+        }
         else if (value->objectName() == u"SymbolLab")
             m_symbol = qobject_cast<QLabel *>(value);
         else if (value->objectName() == u"LiczAtomLab")
@@ -425,7 +438,13 @@ void DetailsPages::fillPage(int page, const ElementRecord &element)
     m_filledFrom.at(page) = &element;
     for (const BoundValue &value : m_values.at(page)) {
         const QString &shown = element.*value.member;
-        if (value.label)
+        if (value.follower) {
+            // A word of the caption: one colon, at the caption's end.
+            value.label->setText(shown.endsWith(u':') ? shown.chopped(1) : shown);
+            value.label->resize(value.label->sizeHint().width(), value.label->height());
+            const int space = value.label->fontMetrics().horizontalAdvance(u' ');
+            value.follower->move(value.label->geometry().right() + 1 + space, value.follower->y());
+        } else if (value.label)
             value.label->setText(shown);
         else
             value.rich->load(wrapped(shown));

@@ -64,6 +64,7 @@ private:
         QString ElementRecord::*member;
         QLabel *label;       // one of these two
         RichTextView *rich;
+        QWidget *follower = nullptr; // the caption placed after a word of a caption
     };
 
     TPageControl *m_pages;

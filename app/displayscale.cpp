@@ -3,139 +3,166 @@
 #include "prefs/settings.h"
 
 #include <QApplication>
-#include <QBackingStore>
-#include <QEvent>
+#include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
-#include <QtGui/private/qhighdpiscaling_p.h>
-#include <qpa/qplatformwindow.h>
 
-#include <vector>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
-namespace tablicznik {
+namespace tablicznik::zoom {
 namespace {
 
-QtMessageHandler g_previousHandler = nullptr;
+constexpr char kScaleFactorVariable[] = "QT_SCALE_FACTOR";
 
-// Qt warns that the factor is meant to be set before any window exists;
-// what that warning is about is done here, window by window.
-void quietAboutTheFactor(QtMsgType type, const QMessageLogContext &context, const QString &message)
+int g_percent = 100;
+std::optional<QByteArray> g_userFactor; // QT_SCALE_FACTOR as the user set it, when set
+
+int zoomed(int length, int percent) { return (length * percent + 99) / 100; }
+
+QMargins scaled(const QMargins &m, double by)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1StringView("QHighDpiScaling::setFactor")))
-        return;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
+    const auto up = [by](int v) { return int(std::ceil(v * by - 1e-9)); };
+    return {up(m.left()), up(m.top()), up(m.right()), up(m.bottom())};
 }
 
-void setGlobalFactor(qreal factor)
+// The frame the window manager has given a window, in its logical pixels.
+// None before it has (and without a window manager): the usual one is
+// assumed then, as a window shown for the first time has its frame later.
+std::optional<QMargins> measuredDecoration(const QWidget *window)
 {
-    g_previousHandler = qInstallMessageHandler(quietAboutTheFactor);
-    QHighDpiScaling::setGlobalFactor(factor);
-    qInstallMessageHandler(g_previousHandler);
-    g_previousHandler = nullptr;
+    if (!window || !window->isVisible())
+        return std::nullopt;
+    const QRect frame = window->frameGeometry(), inner = window->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    return margins.isNull() ? std::nullopt : std::optional(margins);
 }
 
-// Every control of the window painted again, not only what lies open on
-// the window's own surface.
-void updateAll(QWidget *window)
-{
-    window->update();
-    for (QWidget *child : window->findChildren<QWidget *>())
-        if (!child->isWindow())
-            child->update();
-}
-
-// Where the desktop resizes a window later (X11 answers the request in its
-// own time), the part of the window it keeps is still the old picture and
-// only the new part is reported as uncovered: the whole window is painted
-// again at each uncovering for a short while after the change.
-class RepaintWhenUncovered : public QObject {
+// Fits a window that is about to show into its screen's work area.
+class OnScreenKeeper : public QObject {
 public:
-    static constexpr int kWatchMs = 1500;
-    RepaintWhenUncovered(QWindow *window, QWidget *widget) : QObject(window), m_widget(widget)
-    {
-        window->installEventFilter(this);
-        QTimer::singleShot(kWatchMs, this, &QObject::deleteLater);
-    }
+    using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Resize)
-            updateAll(m_widget);
+        if (event->type() != QEvent::Show || !object->isWidgetType())
+            return false;
+        auto *window = static_cast<QWidget *>(object);
+        const Qt::WindowType type = window->windowType();
+        if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog))
+            keepOnScreen(window);
         return false;
     }
-
-private:
-    QWidget *m_widget;
 };
-
-// A visible window that the new size pushes over the screen's edge comes
-// back within it, as far as it fits.
-void keepOnScreen(QWidget *window)
-{
-    if (!window->isVisible() || !window->screen())
-        return;
-    const QRect screen = window->screen()->availableGeometry();
-    QRect frame = window->frameGeometry();
-    if (screen.contains(frame))
-        return;
-    frame.moveRight(std::min(frame.right(), screen.right()));
-    frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
-    frame.moveLeft(std::max(frame.left(), screen.left()));
-    frame.moveTop(std::max(frame.top(), screen.top()));
-    window->move(frame.topLeft());
-}
 
 } // namespace
 
-DisplayScale &DisplayScale::instance()
+void applyBeforeApplication(int percent)
 {
-    static DisplayScale scale;
-    return scale;
-}
-
-void DisplayScale::setPercent(int percent)
-{
-    if (!settings::isScaleChoice(percent) || percent == m_percent)
+    if (!settings::isScaleChoice(percent))
         return;
-    m_percent = percent;
-
-    struct Kept {
-        QWidget *widget;
-        QSize size; // logical, as it is to stay
-    };
-    std::vector<Kept> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (QWindow *window = widget->windowHandle(); window && window->handle())
-            windows.push_back({widget, widget->size()});
-
-    setGlobalFactor(percent / 100.0);
-
-    // The window-less platforms (tests, benches) have no window manager to
-    // tell the sizes to, and warn when asked to.
-    const QString platform = QGuiApplication::platformName();
-    const bool windowManager = platform != u"offscreen" && platform != u"minimal";
-
-    for (const Kept &kept : windows) {
-        QWindow *window = kept.widget->windowHandle();
-        if (windowManager)
-            window->handle()->propagateSizeHints(); // the fixed sizes, in the new native pixels
-        window->resize(kept.size);               // the same logical size, where the window is
-        QEvent screenChange(QEvent::ScreenChangeInternal);
-        QCoreApplication::sendEvent(window, &screenChange); // device pixel ratio, backing store, repaint
-        // The backing store follows a change of logical size only; its
-        // logical size stays, its pixels do not.
-        if (QBackingStore *store = kept.widget->backingStore())
-            store->resize(kept.size);
-        updateAll(kept.widget);
-        new RepaintWhenUncovered(window, kept.widget);
-    }
-    for (const Kept &kept : windows)
-        keepOnScreen(kept.widget);
-    emit changed(percent);
+    g_percent = percent;
+    g_userFactor = qEnvironmentVariableIsSet(kScaleFactorVariable) ? std::optional(qgetenv(kScaleFactorVariable))
+                                                                   : std::nullopt;
+    bool ok = false;
+    double user = g_userFactor ? g_userFactor->toDouble(&ok) : 1.0;
+    if (!ok || !(user > 0))
+        user = 1.0;
+    if (percent != 100 || g_userFactor)
+        qputenv(kScaleFactorVariable, QByteArray::number(user * percent / 100.0, 'g', 6));
 }
 
-} // namespace tablicznik
+void restoreEnvironment()
+{
+    if (g_userFactor)
+        qputenv(kScaleFactorVariable, *g_userFactor);
+    else
+        qunsetenv(kScaleFactorVariable);
+}
+
+int percentInEffect() { return g_percent; }
+
+void setPercentInEffect(int percent)
+{
+    if (settings::isScaleChoice(percent))
+        g_percent = percent;
+}
+
+bool fits(QSize client, int percent, const ScreenRoom &room)
+{
+    const QSize frame = QSize(zoomed(client.width(), percent), zoomed(client.height(), percent)).grownBy(room.decoration);
+    return frame.width() <= room.available.width() && frame.height() <= room.available.height();
+}
+
+std::vector<int> fittingChoices(QSize client, const ScreenRoom &room)
+{
+    std::vector<int> choices;
+    for (int percent : settings::kScaleChoices)
+        if (percent == settings::kDefaultScale || fits(client, percent, room))
+            choices.push_back(percent);
+    return choices;
+}
+
+int largestFitting(int wanted, QSize client, const ScreenRoom &room)
+{
+    if (fits(client, wanted, room))
+        return wanted;
+    int largest = settings::kDefaultScale;
+    for (int percent : fittingChoices(client, room))
+        if (percent < wanted)
+            largest = std::max(largest, percent);
+    return largest;
+}
+
+QPoint keptInside(const QRect &frame, const QRect &available)
+{
+    const auto along = [](int start, int length, int areaStart, int areaLength) {
+        if (length >= areaLength)
+            return areaStart;
+        return std::clamp(start, areaStart, areaStart + areaLength - length);
+    };
+    return {along(frame.x(), frame.width(), available.x(), available.width()),
+            along(frame.y(), frame.height(), available.y(), available.height())};
+}
+
+ScreenRoom roomOf(const QScreen *screen, const QWidget *window)
+{
+    const double factor = percentInEffect() / 100.0;
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect available(QPoint(int(area.x() * factor), int(area.y() * factor)),
+                          QSize(int(area.width() * factor), int(area.height() * factor)));
+    if (const std::optional<QMargins> measured = measuredDecoration(window))
+        return {available, scaled(*measured, factor)};
+    return {available, kUsualDecoration};
+}
+
+void keepOnScreen(QWidget *window)
+{
+    if (!window->screen())
+        return;
+    const QRect available = window->screen()->availableGeometry();
+    const QMargins decoration =
+        measuredDecoration(window).value_or(scaled(kUsualDecoration, 100.0 / percentInEffect()));
+    const QSize room = available.size().shrunkBy(decoration);
+    const QSize size = window->size();
+    const QSize fitted = size.boundedTo(room).expandedTo(window->minimumSize());
+    if (fitted != size)
+        window->resize(fitted);
+    const QRect frame(window->pos(), fitted.grownBy(decoration));
+    if (const QPoint inside = keptInside(frame, available); inside != frame.topLeft())
+        window->move(inside);
+}
+
+void keepWindowsOnScreen()
+{
+    static QPointer<OnScreenKeeper> keeper;
+    if (keeper || !qApp)
+        return;
+    keeper = new OnScreenKeeper(qApp);
+    qApp->installEventFilter(keeper);
+}
+
+} // namespace tablicznik::zoom

@@ -1,40 +1,70 @@
 #pragma once
 
-#include <QObject>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 
-namespace tablicznik {
+#include <vector>
 
-// The program's zoom: every window, shown or hidden, drawn at a percentage
-// on top of the desktop's own scale factor, its layout unchanged in logical
-// pixels. A change takes effect at once on the windows that exist; nothing
-// is created again, so the table's state, its views and the open cards
-// stay as they are.
-//
-// Qt has no public way to change the scale of windows that exist. The
-// global factor of Qt's high-DPI scaling (the one QT_SCALE_FACTOR sets at
-// start) is changed, then every top-level window is told what follows:
-// its size limits and its native size are set again for the new factor,
-// so that its logical size stays, and it is sent the screen-change event
-// on which Qt re-reads the device pixel ratio, resizes the backing store
-// and repaints.
-class DisplayScale : public QObject {
-    Q_OBJECT
+class QScreen;
+class QWidget;
 
-public:
-    static DisplayScale &instance();
+namespace tablicznik::zoom {
 
-    int percent() const { return m_percent; }
-    // One of the menu's choices; anything else is ignored.
-    void setPercent(int percent);
+// The program's zoom: every window drawn at a percentage on top of the
+// desktop's own scale factor, its layout unchanged in logical pixels. Qt
+// takes a scale factor only before the application object is made
+// (QT_SCALE_FACTOR), so the zoom is chosen then for the whole run; another
+// choice starts the program again (zoomrestart.h).
 
-signals:
-    // After the windows have taken the new scale; pictures chosen for the
-    // device pixel ratio are chosen again.
-    void changed(int percent);
+// Sets the factor for the application object about to be made: the
+// user's own QT_SCALE_FACTOR, if any, times `percent` / 100. Call it before
+// the QApplication exists; `percent` is one of the menu's choices.
+void applyBeforeApplication(int percent);
+// Once the application object exists: QT_SCALE_FACTOR as the user had it,
+// so that the programs started from the menu are not zoomed.
+void restoreEnvironment();
+// The zoom this run was started with (100 when applyBeforeApplication was
+// not called, as in tests).
+int percentInEffect();
+// Tests: a run that was started at `percent`.
+void setPercentInEffect(int percent);
 
-private:
-    DisplayScale() = default;
-    int m_percent = 100;
+// Room on a screen, in pixels at 100 %: the desktop's pixels divided by
+// the desktop's own scale factor, as the window's layout is measured at 100 %.
+struct ScreenRoom {
+    QRect available;    // the screen's work area (without panels)
+    QMargins decoration; // the window manager's frame around a window
 };
 
-} // namespace tablicznik
+// The frame a window manager gives an ordinary window, used while a
+// window has not been shown yet: the measured one where it was shown.
+inline constexpr QMargins kUsualDecoration{4, 30, 4, 4};
+
+// Whether a window of `client` size (logical pixels) with its frame lies
+// wholly within the room at `percent`. The frame is the desktop's and is not
+// zoomed.
+bool fits(QSize client, int percent, const ScreenRoom &room);
+// The menu's choices that fit, smallest first; 100 always, the least the
+// program can show.
+std::vector<int> fittingChoices(QSize client, const ScreenRoom &room);
+// `wanted` where it fits, else the largest choice that fits.
+int largestFitting(int wanted, QSize client, const ScreenRoom &room);
+
+// Where a frame goes so that it lies on the work area: moved in as little
+// as possible, its top-left corner (with the title bar) kept on the area
+// when the frame is larger than the area.
+QPoint keptInside(const QRect &frame, const QRect &available);
+
+// A screen's room at the zoom in effect, and the decoration of `window`
+// (measured when it has been shown, else the usual one).
+ScreenRoom roomOf(const QScreen *screen, const QWidget *window = nullptr);
+
+// Keeps every window and dialog of the program wholly on its screen when
+// it is shown: smaller where it can be, moved in. Installed once on the
+// application; a file or print dialog at a large zoom fits the screen.
+void keepWindowsOnScreen();
+// The same for one window, now.
+void keepOnScreen(QWidget *window);
+
+} // namespace tablicznik::zoom

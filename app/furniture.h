@@ -21,6 +21,8 @@ extern const std::array<GroupLabelPlace, 18> kGroupLabels;
 // A closed line 2 pixels outside the buttons of the main table, leaving out
 // column 3 of periods 6 and 7 and columns 13 to 18 of period 7.
 extern const std::array<QPoint, 19> kMainTableOutline;
+// The same line around the table of 118, whose period 7 is full.
+extern const std::array<QPoint, 17> kFullTableOutline;
 // The rectangle around the lanthanide and actinide rows.
 extern const std::array<QPoint, 5> kFBlockOutline;
 

@@ -1,13 +1,22 @@
+#include "app/displayscale.h"
 #include "app/program.h"
-#include "data/appinfo.h"
 #include "app/qttranslations.h"
+#include "app/zoomrestart.h"
+#include "data/appinfo.h"
+#include "prefs/settings.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    using namespace tablicznik;
+    // The zoom is Qt's scale factor, which is taken when the application
+    // object is made: the one a restart carries, else the stored one.
+    std::optional<CarriedView> carried = zoomrestart::takeFromEnvironment();
+    zoom::applyBeforeApplication(carried ? carried->percent : settings::storedScale());
     std::future<tablicznik::Catalogue> catalogue = tablicznik::startReadingCatalogue(); // meanwhile
     QApplication app(argc, argv);
+    zoom::restoreEnvironment();
     QApplication::setApplicationName(QStringLiteral("Tablicznik"));
     QApplication::setOrganizationName(tablicznik::kOrganisation.toString());
     QApplication::setApplicationVersion(tablicznik::kVersion.toString());
@@ -15,5 +24,5 @@ int main(int argc, char *argv[])
     // the window with.
     QGuiApplication::setDesktopFileName(tablicznik::kApplicationId.toString());
     tablicznik::installQtTranslations(app); // Qt's own dialogs and menus in Polish
-    return tablicznik::runProgram(tablicznik::WindowServices::program(), {}, std::move(catalogue));
+    return runProgram(WindowServices::program(), {}, std::move(catalogue), std::move(carried));
 }

@@ -1,5 +1,6 @@
 #include "optionsmenu.h"
 
+#include "app/displayscale.h"
 #include "app/plotwindow.h"
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
@@ -7,10 +8,13 @@
 #include "animation/animationview.h"
 #include "prefs/settings.h"
 #include "windows/auxiliarywindows.h"
+#include "windows/tmasamolowaform.h"
 #include "windows/toautorzeform.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
 #include "windows/tprzedrostkiform.h"
+#include "windows/trozpuszczalnoscform.h"
+#include "windows/tszeregform.h"
 #include "windows/tstaleform.h"
 
 #include <QAction>
@@ -18,8 +22,11 @@
 #include <QTimer>
 #include <QCursor>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace tablicznik {
 
@@ -74,6 +81,9 @@ QString ExternalTools::textEditor()
 OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
     : QObject(&window), m_window(window), m_windows(windows),
       m_start([](const QString &program) { QProcess::startDetached(program, {}); }),
+      m_notice([](QWidget *parent, const QString &text) {
+          QMessageBox::information(parent, QStringLiteral("Tablicznik"), text);
+      }),
       m_image(new TableImage(window, windows)), m_plot(new PlotCommand(window, windows))
 {
     createActions();
@@ -92,11 +102,17 @@ void OptionsMenu::createActions()
         void (OptionsMenu::*execute)();
     };
     const ActionRow rows[] = {
-        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc ...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
-        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne ...", QKeySequence(Qt::CTRL | Qt::Key_S),
+        {&OptionsMenu::m_pomoc, "PomocAction", "Pomoc...", QKeySequence(Qt::Key_F1), &OptionsMenu::PomocActionExecute},
+        {&OptionsMenu::m_stale, "StaleAction", "Stałe fizyczne...", QKeySequence(Qt::CTRL | Qt::Key_S),
          &OptionsMenu::StaleActionExecute},
-        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki ...", QKeySequence(Qt::CTRL | Qt::Key_P),
+        {&OptionsMenu::m_przedrostki, "PrzedrostkiAction", "Przedrostki...", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OptionsMenu::PrzedrostkiActionExecute},
+        {&OptionsMenu::m_rozpuszczalnosc, "RozpuszczalnoscAction", "Tabela rozpuszczalności...",
+         QKeySequence(Qt::CTRL | Qt::Key_R), &OptionsMenu::RozpuszczalnoscActionExecute},
+        {&OptionsMenu::m_szereg, "SzeregAction", "Szereg elektrochemiczny metali...", QKeySequence(Qt::CTRL | Qt::Key_E),
+         &OptionsMenu::SzeregActionExecute},
+        {&OptionsMenu::m_masaMolowa, "MasaMolowaAction", "Masa molowa...", QKeySequence(Qt::CTRL | Qt::Key_M),
+         &OptionsMenu::MasaMolowaActionExecute},
     };
     for (const auto &row : rows) {
         auto *action = new QAction(QString::fromUtf8(row.caption), &m_window);
@@ -146,9 +162,16 @@ void OptionsMenu::createMenu()
     tools->setObjectName(QStringLiteral("Narzdzia1"));
     tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
     item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
+    // A calculator too, so the calculator's picture.
+    QAction *molar = tools->addAction(menuIcon(2), m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
+    molar->setObjectName(QStringLiteral("MasaMolowa1"));
+    molar->setShortcut(m_masaMolowa->shortcut());
+    molar->setShortcutContext(Qt::WidgetShortcut);
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
     bound("Staefiz1", m_stale, 9);
     bound("Przedr1", m_przedrostki, 8);
+    bound("Rozpuszczalnosc1", m_rozpuszczalnosc, -1);
+    bound("Szereg1", m_szereg, -1);
     item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
     item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
         ->setIcon(sharpIcon(QStringLiteral(":/pictures/drukuj.png")));
@@ -167,23 +190,26 @@ void OptionsMenu::createMenu()
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
     m_menu->addSeparator();
-    item(m_menu, "OProgramie1", QStringLiteral("O programie ..."), 10, &OptionsMenu::OProgramie1Click);
-    item(m_menu, "Oautorze1", QStringLiteral("O autorze ..."), -1, &OptionsMenu::Oautorze1Click);
+    item(m_menu, "OProgramie1", QStringLiteral("O programie..."), 10, &OptionsMenu::OProgramie1Click);
+    item(m_menu, "Oautorze1", QStringLiteral("O autorze..."), -1, &OptionsMenu::Oautorze1Click);
     SetupPopupMenuPopup();
 }
 
-// "100 %" ... "300 %", the stored one checked.
+// "100 %" ... "300 %", the one in effect checked; a zoom at which the window
+// would not fit its screen is offered disabled, with the reason as a hint.
 void OptionsMenu::createZoomMenu()
 {
     m_zoom = m_menu->addMenu(QStringLiteral("Powiększenie"));
     m_zoom->setObjectName(QStringLiteral("Powiekszenie1"));
     m_zoom->menuAction()->setObjectName(QStringLiteral("Powiekszenie1"));
+    m_zoom->setToolTipsVisible(true);
     auto *choices = new QActionGroup(m_zoom);
     choices->setExclusive(true);
     for (int percent : settings::kScaleChoices) {
         QAction *a = m_zoom->addAction(QStringLiteral("%1 %").arg(percent));
         a->setObjectName(QStringLiteral("Skala%1").arg(percent));
         a->setCheckable(true);
+        a->setData(percent);
         choices->addAction(a);
         connect(a, &QAction::triggered, this, [this, percent] { zoomChosen(percent); });
     }
@@ -195,8 +221,9 @@ void OptionsMenu::zoomChosen(int percent)
 {
     m_window.PlayOver();
     QTimer::singleShot(0, &m_window, [this, percent] {
-        m_window.setSkala(percent);
-        m_window.ZapiszRejestr();
+        m_window.setSkala(percent); // starts the program again at another zoom, and closes this run
+        if (m_window.isVisible())
+            m_window.ZapiszRejestr();
     });
 }
 
@@ -215,22 +242,39 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
     m_names->setChecked(m_window.NazwyIUPAC());
-    for (QAction *choice : m_zoom->actions())
-        choice->setChecked(choice->objectName() == QStringLiteral("Skala%1").arg(m_window.Skala()));
+    const std::vector<int> fitting = zoom::fittingChoices(
+        {TOknoGlowne::kClientWidth, TOknoGlowne::kClientHeight}, zoom::roomOf(m_window.screen(), &m_window));
+    for (QAction *choice : m_zoom->actions()) {
+        const int percent = choice->data().toInt();
+        const bool fits = percent == zoom::percentInEffect() || std::count(fitting.begin(), fitting.end(), percent);
+        choice->setEnabled(fits);
+        choice->setToolTip(fits ? QString() : QStringLiteral("Okno w tym powiększeniu nie zmieści się na ekranie"));
+        choice->setChecked(percent == zoom::percentInEffect());
+    }
 }
 
 void OptionsMenu::Kalkurator1Click()
 {
     m_window.PlayOver();
-    if (const QString program = ExternalTools::calculator(); !program.isEmpty() && m_start)
-        m_start(program);
+    startTool(ExternalTools::calculator(), QStringLiteral("kalkulatora"), ExternalTools::kCalculators);
 }
 
 void OptionsMenu::Notatnik1Click()
 {
     m_window.PlayOver();
-    if (const QString program = ExternalTools::textEditor(); !program.isEmpty() && m_start)
-        m_start(program);
+    startTool(ExternalTools::textEditor(), QStringLiteral("edytora tekstu"), ExternalTools::kTextEditors);
+}
+
+// Where none of the programs is installed, the user learns so, and which
+// ones the menu looked for.
+void OptionsMenu::startTool(const QString &program, const QString &what, const QStringList &lookedFor)
+{
+    if (!program.isEmpty()) {
+        if (m_start)
+            m_start(program);
+    } else if (m_notice) {
+        m_notice(&m_window, QStringLiteral("Nie znaleziono %1.\nSzukano programów: %2.").arg(what, lookedFor.join(u", ")));
+    }
 }
 
 void OptionsMenu::StaleActionExecute()
@@ -243,6 +287,25 @@ void OptionsMenu::PrzedrostkiActionExecute()
 {
     m_window.PlayOver();
     m_windows.show(new TPrzedrostkiForm(m_windows.cues()));
+}
+
+// One window each: a second use brings it forward.
+void OptionsMenu::RozpuszczalnoscActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TRozpuszczalnoscForm>([this] { return new TRozpuszczalnoscForm(m_windows); });
+}
+
+void OptionsMenu::SzeregActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TSzeregForm>([this] { return new TSzeregForm(m_windows.cues()); });
+}
+
+void OptionsMenu::MasaMolowaActionExecute()
+{
+    m_window.PlayOver();
+    m_windows.showOne<TMasaMolowaForm>([this] { return new TMasaMolowaForm(m_window.catalogue(), m_windows.cues()); });
 }
 
 void OptionsMenu::PomocActionExecute()
@@ -316,6 +379,8 @@ void OptionsMenu::NazwyIUPAC1Click()
     m_window.setNazwyIUPAC(on);
     m_window.ZapiszRejestr();
     m_names->setChecked(on);
+    for (TMasaMolowaForm *form : m_windows.windows<TMasaMolowaForm>())
+        form->recompute(); // the symbols it reads have changed
 }
 
 } // namespace tablicznik

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace tablicznik {
 
@@ -18,7 +19,7 @@ class TOknoGlowne;
 
 // The programs the menu's tools start: "calc.exe" and "notepad.exe" on
 // Windows; elsewhere the first of a short list of common ones found on the
-// PATH (none found: nothing starts).
+// PATH (none found: a short message says so and names the list).
 struct ExternalTools {
     static const QStringList kCalculators;
     static const QStringList kTextEditors;
@@ -39,6 +40,8 @@ class OptionsMenu : public QObject {
 public:
     // Starts a program without waiting for it; its failure is not reported.
     using ProgramStarter = std::function<void(const QString &program)>;
+    // Tells the user something, over the window.
+    using Notice = std::function<void(QWidget *parent, const QString &text)>;
 
     OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows);
     ~OptionsMenu() override;
@@ -47,10 +50,14 @@ public:
     QAction *PomocAction() const { return m_pomoc; }
     QAction *StaleAction() const { return m_stale; }
     QAction *PrzedrostkiAction() const { return m_przedrostki; }
+    QAction *RozpuszczalnoscAction() const { return m_rozpuszczalnosc; } // Ctrl+R
+    QAction *SzeregAction() const { return m_szereg; }                   // Ctrl+E
+    QAction *MasaMolowaAction() const { return m_masaMolowa; } // Ctrl+M
     // "Powiększenie": the zoom choices, one checked.
     QMenu *Powiekszenie1() const { return m_zoom; }
 
     void setProgramStarter(ProgramStarter starter) { m_start = std::move(starter); }
+    void setNotice(Notice notice) { m_notice = std::move(notice); }
 
     // "Zapisz obraz tablicy..." and "Drukuj tablicę...".
     TableImage &tableImage() const { return *m_image; }
@@ -68,9 +75,13 @@ private:
 
     void Kalkurator1Click();
     void Notatnik1Click();
+    void startTool(const QString &program, const QString &what, const QStringList &lookedFor);
     void StaleActionExecute();
     void PrzedrostkiActionExecute();
+    void MasaMolowaActionExecute();
     void PomocActionExecute();
+    void RozpuszczalnoscActionExecute();
+    void SzeregActionExecute();
     void Wyczanimacj1Click();
     void Wyczd1Click();
     void Wyczdymki1Click();
@@ -86,10 +97,14 @@ private:
     TOknoGlowne &m_window;
     AuxiliaryWindows &m_windows;
     ProgramStarter m_start;
+    Notice m_notice;
     QMenu *m_menu = nullptr;
     QAction *m_pomoc = nullptr;
     QAction *m_stale = nullptr;
     QAction *m_przedrostki = nullptr;
+    QAction *m_rozpuszczalnosc = nullptr;
+    QAction *m_szereg = nullptr;
+    QAction *m_masaMolowa = nullptr;
     QAction *m_animation = nullptr;
     QAction *m_sounds = nullptr;
     QAction *m_hints = nullptr;

@@ -196,7 +196,7 @@ void PlotCommand::open()
 // on the details pages; none: as the pointer over the table's background.
 void PlotCommand::pointAt(int numer)
 {
-    if (numer < 1 || numer > Catalogue::kCount) {
+    if (!m_table.catalogue().contains(numer)) {
         m_table.FormMouseMove();
         return;
     }
@@ -207,7 +207,7 @@ void PlotCommand::pointAt(int numer)
 
 void PlotCommand::pin(int numer)
 {
-    if (numer >= 1 && numer <= Catalogue::kCount)
+    if (m_table.catalogue().contains(numer))
         m_table.MySpeedButton1MouseDown(m_table.elementButton(numer), Qt::RightButton);
 }
 

@@ -1,10 +1,12 @@
 #include "program.h"
 
+#include "displayscale.h"
 #include "terminationsignals.h"
 
 #include "cues/soundlibrary.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -32,8 +34,23 @@ std::future<Catalogue> startReadingCatalogue()
 }
 
 int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)> &shown,
-               std::future<Catalogue> catalogue)
+               std::future<Catalogue> catalogue, std::optional<CarriedView> carried)
 {
+    if (!carried) {
+        const QSize client(TOknoGlowne::kClientWidth, TOknoGlowne::kClientHeight);
+        const int now = zoom::percentInEffect();
+        const int fitting = zoom::largestFitting(now, client, zoom::roomOf(QGuiApplication::primaryScreen()));
+        if (fitting != now) {
+            CarriedView view;
+            view.percent = fitting;
+            view.madeAtMs = QDateTime::currentMSecsSinceEpoch();
+            if (zoomrestart::startAgain(view))
+                return 0;
+        }
+    } else
+        services.firstRunAbout = {};
+    zoom::keepWindowsOnScreen();
+
     // A logout, `kill` or Ctrl+C closes the windows as the close box does:
     // the main window's closing steps store the settings.
     TerminationSignals termination;
@@ -47,7 +64,11 @@ int runProgram(WindowServices services, const std::function<void(TOknoGlowne &)>
             window.ZapiszRejestr();
             return 0;
         }
+        if (carried)
+            zoomrestart::restore(window, *carried);
         window.show();
+        if (carried)
+            zoomrestart::reopenCards(window, *carried);
         if (shown)
             shown(window);
         const int code = QApplication::exec();

@@ -9,8 +9,10 @@ namespace tablicznik {
 // provides (the print dialog, a text's context menu, a message box's
 // buttons). Reads qtbase_pl.qm from Qt's translations folder, where Debian's
 // qt6-translations-l10n puts it, and installs it in the application, which
-// owns it; deleting it takes it out again. Without the file Qt's texts stay
-// English and nothing is installed (null).
+// owns it; with it the program's own Polish for the few print-dialog texts
+// that catalogue leaves in English. Deleting the returned translator takes
+// both out again. Without the file Qt's texts stay English and nothing is
+// installed (null).
 QTranslator *installQtTranslations(QCoreApplication &app);
 
 } // namespace tablicznik

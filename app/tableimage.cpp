@@ -40,7 +40,7 @@ QImage TableImage::render(qreal scale, bool withCaption) const
     image.fill(colour(clSilver));
     // The keyboard cursor's mark is no part of the table on paper.
     TMySpeedButton *marked = nullptr;
-    for (int numer = 1; numer <= Catalogue::kCount && !marked; ++numer)
+    for (int numer = 1; numer <= m_window.catalogue().count() && !marked; ++numer)
         if (m_window.elementButton(numer)->focusMark())
             marked = m_window.elementButton(numer);
     if (marked)
@@ -129,6 +129,7 @@ bool TableImage::print()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageOrientation(QPageLayout::Landscape); // the table is wider than high
     }
+    offerPdfFile(*m_printer, title, QStringLiteral("tablica"));
     if (!m_windows.setUpPrinter(*m_printer, &m_window))
         return false;
     if (!printImage(image, m_printer.get(), title)) {

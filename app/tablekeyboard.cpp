@@ -36,7 +36,7 @@ bool isTableMove(int key) { return isArrow(key) || key == Qt::Key_Home || key ==
 QRect tableArea()
 {
     QRect area;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer)
         area |= elementRect(numer);
     return area;
 }
@@ -56,7 +56,7 @@ TableKeyboard::TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractBut
     setFocusPolicy(Qt::StrongFocus);
     lower();
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer) {
         TMySpeedButton *button = m_window.elementButton(numer);
         connect(button, &TMySpeedButton::mouseMoved, this, [this](TMySpeedButton *b) { placeCursor(b->numer()); });
         button->installEventFilter(this);
@@ -68,14 +68,14 @@ TableKeyboard::TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractBut
     m_window.installEventFilter(this);
 }
 
-int TableKeyboard::neighbour(int from, int key)
+int TableKeyboard::neighbour(int from, int key, int count)
 {
     const QRect here = elementRect(from);
     if (here.isNull())
         return from;
     int best = from;
     QRect bestRect;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= count; ++numer) {
         const QRect there = elementRect(numer);
         const bool sameRow = there.top() < here.bottom() && here.top() < there.bottom();
         const bool sameColumn = there.left() < here.right() && here.left() < there.right();
@@ -145,9 +145,13 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
     }
     TMySpeedButton *button = m_cursor ? m_window.elementButton(m_cursor) : nullptr;
     const bool live = button && button->isEnabled();
+    const QString text = event->text();
+    const bool letter = !text.isEmpty() && text.at(0).isLetter();
+    if (!letter)
+        m_typed.clear(); // any other key ends the typed word
     if (isTableMove(key)) {
         // At an edge nothing happens, not even pointing again.
-        if (const int target = m_cursor ? neighbour(m_cursor, key) : 1; target != m_cursor)
+        if (const int target = m_cursor ? neighbour(m_cursor, key, m_window.catalogue().count()) : 1; target != m_cursor)
             moveCursor(target);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (live)
@@ -157,7 +161,7 @@ void TableKeyboard::keyPressEvent(QKeyEvent *event)
             m_window.MySpeedButton1MouseDown(button, Qt::RightButton);
     } else if (key == Qt::Key_Escape) {
         m_window.ResetBitBtnClick();
-    } else if (const QString text = event->text(); !text.isEmpty() && text.at(0).isLetterOrNumber()) {
+    } else if (letter) {
         typeAhead(text);
     } else {
         QWidget::keyPressEvent(event);
@@ -181,7 +185,7 @@ void TableKeyboard::typeAhead(const QString &text)
 
 void TableKeyboard::moveCursor(int numer)
 {
-    if (numer < 1 || numer > Catalogue::kCount)
+    if (!m_window.catalogue().contains(numer))
         return;
     TMySpeedButton *button = m_window.elementButton(numer);
     if (button->isEnabled()) {
@@ -200,6 +204,15 @@ void TableKeyboard::placeCursor(int numer)
     m_cursor = numer;
     // A screen reader follows the focused table by its name.
     setAccessibleName(spokenElementName(m_window.elementButton(numer)->record()));
+    updateMark();
+}
+
+void TableKeyboard::tableChanged()
+{
+    if (m_window.catalogue().contains(m_cursor))
+        return;
+    m_cursor = 0;
+    setAccessibleName(QStringLiteral("Układ okresowy"));
     updateMark();
 }
 
@@ -250,9 +263,12 @@ bool TableKeyboard::eventFilter(QObject *watched, QEvent *event)
             keyPressEvent(key);
             return true;
         }
-        // Escape that no control of the window wanted climbs to the window.
+        // Escape that no control of the window wanted climbs to the window:
+        // the reset, wherever the focus was. An open menu or list is a window
+        // of its own and takes its Escape before.
         if (watched == &m_window && key->key() == Qt::Key_Escape && !hasFocus()) {
             setFocus(Qt::OtherFocusReason);
+            keyPressEvent(key);
             return true;
         }
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/catalogue.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -9,7 +11,6 @@ class QAbstractButton;
 
 namespace tablicznik {
 
-class Catalogue;
 class TOknoGlowne;
 
 // The table as a keyboard target. It holds the keyboard cursor, one element
@@ -26,13 +27,15 @@ class TOknoGlowne;
 //   Escape       the table reset, as "Czyść"
 //   letters      type-ahead: the typed text (keys at most a second apart)
 //                picks the element whose symbol it is, else the first
-//                whose Polish name begins with it, case and diacritics aside
+//                whose Polish name begins with it, case and diacritics
+//                aside; any other key ends the typed word
 //
 // The cursor's element carries a focus mark once the keyboard has been
 // used on the table, while the table has the focus. The command buttons
 // along the edges take the focus by Tab and click on Space or Enter; Escape
-// on any other control of the window, an arrow on a command button, or a
-// press on the table brings the focus back to the table.
+// on any other control of the window (which resets the table as well), an
+// arrow on a command button, or a press on the table brings the focus back
+// to the table.
 class TableKeyboard : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int CursorNumber READ cursorNumber)
@@ -45,11 +48,15 @@ public:
     TableKeyboard(TOknoGlowne &window, const std::vector<QAbstractButton *> &commandButtons);
 
     int cursorNumber() const { return m_cursor; }
+    // The table has grown or shrunk (112 or 118 elements): a cursor on an
+    // element that has left goes, as at the start.
+    void tableChanged();
     void setClock(Milliseconds clock) { m_clock = std::move(clock); }
 
     // Where a key takes the cursor from element `from`; `from` itself when
-    // there is nothing in that direction. The geometry is the buttons'.
-    static int neighbour(int from, int key);
+    // there is nothing in that direction. The geometry is the buttons' of
+    // elements 1 ... `count`.
+    static int neighbour(int from, int key, int count = Catalogue::kCount);
     // The element a typed text picks; 0 when none.
     static int typedElement(const Catalogue &catalogue, const QString &typed);
     // Lower case without diacritics: "Żelazo" -> "zelazo", "Łódź" -> "lodz".

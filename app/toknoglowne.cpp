@@ -24,28 +24,33 @@
 #include "windows/tfiszka.h"
 #include "windows/toprogramie.h"
 #include "windows/tpomocform.h"
+#include "zoomrestart.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdio>
+
 namespace tablicznik {
 namespace {
 
 // The flat command buttons along the window's edges and what a click does;
-// the buttons along the bottom edge hand pointer movement to the window.
+// the buttons along the bottom edge hand pointer movement to the window,
+// and move below the table when it has 118 elements. The places are those
+// of the table of 112.
 struct CommandButton {
     const char *name, *caption, *picture;
     QRect place;
     void (TOknoGlowne::*click)();
-    bool passesMoves = true;
+    bool alongBottom = true;
 };
 const CommandButton kCommandButtons[] = {
     {"SpeedButton1", "", ":/pictures/help.png", {589, 119, 30, 57}, &TOknoGlowne::SpeedButton1Click, false},
@@ -69,12 +74,36 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
+// The window's fixed size changed while it shows. The window-less platforms
+// (tests, benches) have no window manager to pass the new limits to and
+// warn when asked to; that one warning is dropped there, nothing else.
+QtMessageHandler g_outerHandler = nullptr;
+void setFixedSizeQuietly(QWidget &window, const QSize &size)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform != u"offscreen" && platform != u"minimal") {
+        window.setFixedSize(size);
+        return;
+    }
+    g_outerHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (message.contains(QLatin1StringView("propagateSizeHints")))
+            return;
+        if (g_outerHandler)
+            g_outerHandler(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    });
+    window.setFixedSize(size);
+    qInstallMessageHandler(g_outerHandler);
+}
+
 } // namespace
 
 WindowServices WindowServices::program()
 {
     WindowServices services(soundLibraryPlayers());
     services.settingsStore = true;
+    services.restartAtZoom = zoomrestart::restartAt;
     services.firstRunAbout = [](TOknoGlowne &window) {
         // The windows it opens (the author's) stay with the main window.
         TOprogramie about(window.auxiliaryWindows());
@@ -96,11 +125,12 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     createLegend();
     createCommandButtons();
     createTableKeyboard();
+    layOutTable();
     loadBackground();
     connectPointerTracking();
     // The property views answer the view buttons and own the views' menus.
-    connect(this, &TOknoGlowne::viewRequested, new PropertyViews(*this, this), &PropertyViews::run);
-    connect(&DisplayScale::instance(), &DisplayScale::changed, this, &TOknoGlowne::scaleChanged);
+    m_views = new PropertyViews(*this, this);
+    connect(this, &TOknoGlowne::viewRequested, m_views, &PropertyViews::run);
     startMedia();
     connectAuxiliaryWindows();
     nameControls(this);
@@ -120,7 +150,7 @@ void TOknoGlowne::setupWindow()
     setWindowTitle(QStringLiteral("Tablicznik"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kClientWidth, m_catalogue.count() > Catalogue::kCount ? kFullClientHeight : kClientHeight);
     setWindowIcon(QIcon(loadPicture(QStringLiteral(":/pictures/icon.png"))));
     setFont(pixelFont(QStringLiteral("Arial"), 11));
     QPalette palette = this->palette();
@@ -202,10 +232,11 @@ void TOknoGlowne::createFurniture()
 
 void TOknoGlowne::createElementButtons()
 {
-    for (const ElementRecord &record : m_catalogue) {
-        auto *button = new TMySpeedButton(record, this);
-        button->setGeometry(elementRect(record.Numer));
-        m_buttons[record.Numer - 1] = button;
+    // All of them, once: those that the table of 112 lacks stay hidden there.
+    for (int numer = 1; numer <= Catalogue::kModernCount; ++numer) {
+        auto *button = new TMySpeedButton(m_catalogue.element(numer), this);
+        button->setGeometry(elementRect(numer));
+        m_buttons[std::size_t(numer) - 1] = button;
     }
     m_dummyButton = new TMySpeedButton(m_catalogue.dummy(), this);
     m_dummyButton->setGeometry(51, 191, 18, 17);
@@ -247,7 +278,7 @@ void TOknoGlowne::createCommandButtons()
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
         button->setAttribute(Qt::WA_TranslucentBackground);
         connect(button, &QToolButton::clicked, this, command.click);
-        if (command.passesMoves)
+        if (command.alongBottom)
             m_movingCommands.push_back(button);
         m_commands.push_back(button);
     }
@@ -262,6 +293,21 @@ void TOknoGlowne::createTableKeyboard()
     for (QAbstractButton *command : m_commands)
         setTabOrder(std::exchange(previous, command), command);
     m_keyboard->setFocus();
+}
+
+// The table of 112 or of 118: the six buttons of 113 ... 118 shown or
+// hidden, the bottom command buttons in period 7 or in the strip below the
+// table, and the window's height to match. Nothing else moves.
+void TOknoGlowne::layOutTable()
+{
+    const bool full = m_catalogue.count() == Catalogue::kModernCount;
+    for (int numer = Catalogue::kCount + 1; numer <= Catalogue::kModernCount; ++numer)
+        elementButton(numer)->setVisible(full);
+    for (std::size_t i = 0; i < std::size(kCommandButtons); ++i)
+        if (kCommandButtons[i].alongBottom)
+            m_commands[i]->move(kCommandButtons[i].place.topLeft() + QPoint(0, full ? kCommandStripShift : 0));
+    setFixedSizeQuietly(*this, {kClientWidth, full ? kFullClientHeight : kClientHeight});
+    update();
 }
 
 void TOknoGlowne::loadBackground()
@@ -281,7 +327,10 @@ void TOknoGlowne::FormPaint(QPainter &p)
             for (int left : {0, 159, 318, 477})
                 p.drawPixmap(left, top, m_backTile);
     p.setPen(QPen(colour(SystemColour::ActiveCaption), 0));
-    p.drawPolyline(kMainTableOutline.data(), int(kMainTableOutline.size()));
+    if (m_catalogue.count() == Catalogue::kModernCount)
+        p.drawPolyline(kFullTableOutline.data(), int(kFullTableOutline.size()));
+    else
+        p.drawPolyline(kMainTableOutline.data(), int(kMainTableOutline.size()));
     p.drawPolyline(kFBlockOutline.data(), int(kFBlockOutline.size()));
 }
 
@@ -324,8 +373,10 @@ void TOknoGlowne::showEvent(QShowEvent *event)
 // then the exit cue plays and the window waits for it, then the program ends.
 void TOknoGlowne::closeEvent(QCloseEvent *event)
 {
-    ZapiszRejestr();
-    PlayExit();
+    if (!m_closingForRestart) { // the restart has stored the settings
+        ZapiszRejestr();
+        PlayExit();
+    }
     event->accept();
     m_auxWindows->discardAll(); // the cards and tables go with the window, silently
 }
@@ -340,7 +391,6 @@ void TOknoGlowne::SprawdzRejestr()
     else
         m_flags = Preferences::defaults();
     m_cues->setPlaySounds(m_flags.PlaySounds);
-    DisplayScale::instance().setPercent(m_flags.Skala); // before any window of the program shows
 }
 
 void TOknoGlowne::ZapiszRejestr()
@@ -366,13 +416,14 @@ void TOknoGlowne::setSkala(int percent)
     if (!settings::isScaleChoice(percent))
         return;
     m_flags.Skala = percent;
-    DisplayScale::instance().setPercent(percent);
+    if (percent != zoom::percentInEffect() && m_services.restartAtZoom)
+        m_services.restartAtZoom(*this, percent);
 }
 
-void TOknoGlowne::scaleChanged()
+void TOknoGlowne::closeForRestart()
 {
-    m_logo->setPixmap(sharpPixmap(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
-    update();
+    m_closingForRestart = true;
+    close();
 }
 
 void TOknoGlowne::setShowAVI(bool on)
@@ -392,6 +443,8 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
     m_flags.NazwyIUPAC = on;
     if (on == m_catalogue.modernNames())
         return;
+    if (!on)
+        leaveElements();
     // The elements behind the names that the window keeps, found under the
     // old names.
     const int shown = m_catalogue.numberOf(m_lastShownName);
@@ -402,6 +455,7 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
     const bool pinCaptioned = m_pinned && windowTitle() == pinCaption();
 
     m_catalogue.setModernNames(on);
+    layOutTable();
     for (TMySpeedButton *button : m_buttons)
         button->showNames();
     m_details->refill();
@@ -413,7 +467,37 @@ void TOknoGlowne::setNazwyIUPAC(bool on)
         m_cardElementName = m_catalogue.element(carded).Nazwa;
     if (pinCaptioned)
         setCaption(pinCaption());
+    // A view that shows takes in the table as it is now.
+    if (!m_legendBox->isHidden())
+        m_views->repaintLastView();
+    m_keyboard->tableChanged();
     emit elementNamesChanged();
+}
+
+// Elements 113 ... 118 are about to leave the table: a pin, the pointer's
+// element, the element on the pages or the card's name among them go as
+// if the pointer had left the table, and their buttons return to their
+// plain look for the next time they show.
+void TOknoGlowne::leaveElements()
+{
+    const auto leaving = [](int numer) { return numer > Catalogue::kCount; };
+    if (leaving(m_hoveredNumber)) {
+        elementButton(m_hoveredNumber)->CMMouseLeave();
+        m_hoveredNumber = 0;
+    }
+    if (m_pinned && leaving(m_pinnedNumber)) {
+        m_pinned = false;
+        m_pinnedNumber = 0;
+        setCaption(QStringLiteral("Tablicznik"));
+    }
+    if (leaving(m_catalogue.numberOf(m_lastShownName)) && !m_pinned)
+        Wyrzuc(m_catalogue.dummy());
+    if (leaving(m_catalogue.numberOf(m_cardElementName)))
+        m_cardElementName.clear();
+    for (int numer = Catalogue::kCount + 1; numer <= Catalogue::kModernCount; ++numer) {
+        elementButton(numer)->setEnabled(true);
+        elementButton(numer)->setTextColor(colour(SystemColour::BtnText));
+    }
 }
 
 void TOknoGlowne::PlayClick() { m_cues->PlayClick(); }
@@ -421,13 +505,22 @@ void TOknoGlowne::PlayPage() { m_cues->PlayPage(); }
 void TOknoGlowne::PlayOver() { m_cues->PlayOver(); }
 void TOknoGlowne::PlayExit() { m_cues->PlayExit(); }
 
-ParsedNumber TOknoGlowne::StringToFloat(QStringView text)
+// A malformed number in the catalogue is a fault for whoever keeps the
+// catalogue, not for the pupil: it goes to the log, and the value counts
+// as missing.
+ParsedNumber TOknoGlowne::StringToFloat(QStringView text, const ElementRecord *element, Field field)
 {
     const ParsedNumber result = tablicznik::StringToFloat(text);
-    if (result.malformed)
-        QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tablicznik"), QStringLiteral("Dupa11111111"), QMessageBox::Ok,
-                    this)
-            .exec();
+    if (result.malformed) {
+        QString where;
+        if (element)
+            where += QStringLiteral(" pierwiastka %1 (%2)").arg(element->Numer).arg(element->Symbol);
+        for (const TextField &stored : kStoredTextFields)
+            if (field && stored.member == field)
+                where += QStringLiteral(", pole %1").arg(QLatin1StringView(stored.name));
+        qWarning().noquote() << QStringLiteral("Tablicznik: niepoprawna liczba \"%1\"%2; pominięta")
+                                    .arg(text.toString(), where);
+    }
     return result;
 }
 
@@ -615,6 +708,12 @@ void TOknoGlowne::ResetBitBtnClick()
     if (!m_timer1->isActive())
         m_timer1->start();
     setCaption(QStringLiteral("Tablicznik"));
+    // The pages keep what they show, and whatever page comes next shows the
+    // same (a page change resets too), not what it held before.
+    const int shown = m_catalogue.numberOf(m_lastShownName);
+    const ElementRecord &kept = shown ? m_catalogue.element(shown) : m_catalogue.dummy();
+    m_details->fillPage(m_details->currentPage(), kept);
+    showIdentity(kept);
     emit tableReset();
     emit pinChanged();
 }

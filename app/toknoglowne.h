@@ -34,6 +34,7 @@ class HintSwitch;
 class Legenda;
 class OptionsMenu;
 class PointerRouting;
+class PropertyViews;
 class SoundCues;
 class TableKeyboard;
 class TMySpeedButton;
@@ -50,6 +51,9 @@ struct WindowServices {
     Clock clock;                                      // empty: the system clock
     bool settingsStore = false;                       // read and write the user's settings store
     std::function<void(TOknoGlowne &)> firstRunAbout; // the about window, modally, on the first run
+    // Another zoom chosen: the program starts again at it (true), or the
+    // choice takes effect at the next start (empty, or false).
+    std::function<bool(TOknoGlowne &, int percent)> restartAtZoom;
 
     // The program's own: Qt Multimedia cues, the system clock, the user's
     // settings store and the about window.
@@ -79,6 +83,11 @@ class TOknoGlowne : public QWidget, public TableCanvas {
 public:
     static constexpr int kClientWidth = 625;
     static constexpr int kClientHeight = 429;
+    // Today's table of 118 fills period 7, where "Opcje", "Czyść" and
+    // " Wyjdź" stand in the table of 112: they move down by one row of
+    // buttons, into a strip below the table, and the window grows by as much.
+    static constexpr int kCommandStripShift = 33;
+    static constexpr int kFullClientHeight = kClientHeight + kCommandStripShift;
 
     // The cue players, the clock, the settings store and the first-run about
     // window come from `services`; tests hand in fakes.
@@ -115,17 +124,23 @@ public:
     void setShowAVI(bool on);
     bool ShowHelp() const { return m_flags.ShowHelp; }
     void setShowHelp(bool on);
-    // Today's names of elements 104 ... 112 in place of the systematic ones,
-    // at once: the catalogue switches, and everything that shows a name
-    // (the buttons, the details pages, the window caption of a pin, the
-    // open cards) follows. The pin and the hovered element stay.
+    // Today's table at once: the names of elements 104 ... 112 in place of
+    // the systematic ones, and elements 113 ... 118 in period 7 with the
+    // command buttons in a strip below. Everything that shows a name or an
+    // element (the buttons, the details pages, the window caption of a pin,
+    // a view that shows, the open cards) follows. The pin and the hovered
+    // element stay, unless they are among the elements that leave.
     bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
     void setNazwyIUPAC(bool on);
     bool SoundsReady() const;
-    // The zoom of every window in per cent, one of 100, 125, 150, 200, 250
-    // and 300 (app/displayscale.h); another value is ignored.
+    // The stored zoom of every window in per cent, one of 100, 125, 150,
+    // 200, 250 and 300 (app/displayscale.h); another value is ignored. A
+    // value other than the zoom in effect starts the program again at it.
     int Skala() const { return m_flags.Skala; }
     void setSkala(int percent);
+    // Closes the window for the program started again: the settings are
+    // stored, no exit cue plays.
+    void closeForRestart();
 
     AnimationView *Animate1() const { return m_animation; }
 
@@ -139,7 +154,7 @@ public:
 
     // The value reader with the program's one message: a text that is
     // neither a number nor a no-data marker is reported in a box.
-    ParsedNumber StringToFloat(QStringView text) override;
+    ParsedNumber StringToFloat(QStringView text, const ElementRecord *element = nullptr, Field field = nullptr) override;
 
     // The legend operation: unpins, stops the clock, fills the legend and
     // shows it in place of the date and clock.
@@ -155,6 +170,7 @@ public:
     // Shows an element, or the placeholder, on the details pages.
     void Wyrzuc(const ElementRecord &element);
     DetailsPages &details() const { return *m_details; }
+    PropertyViews &views() const { return *m_views; }
 
     // Pointer tracking and the table reset (pointertracking.cpp).
     void MySpeedButton1MouseMove(TMySpeedButton *button);
@@ -203,9 +219,10 @@ private:
     void createLegend();
     void createCommandButtons();
     void createTableKeyboard();
+    void layOutTable(); // the table of 112 or 118, as the catalogue counts
+    void leaveElements(); // what the elements that leave the table held
     void loadBackground();
     void FormPaint(QPainter &painter);
-    void scaleChanged(); // the pictures made again for the new device pixel ratio
     void connectPointerTracking();
     void startMedia();
     void showIdentity(const ElementRecord &element);
@@ -219,7 +236,7 @@ private:
     std::unique_ptr<SoundCues> m_cues;
     WindowServices m_services;
 
-    std::array<TMySpeedButton *, Catalogue::kCount> m_buttons{};
+    std::array<TMySpeedButton *, Catalogue::kModernCount> m_buttons{}; // 113 ... 118 hidden in the table of 112
     TMySpeedButton *m_dummyButton = nullptr;
     QPixmap m_backTile; // "BACK", drawn twelve times beneath the controls
     QLabel *m_logo = nullptr;
@@ -229,6 +246,8 @@ private:
     QGroupBox *m_legendBox = nullptr;
     std::unique_ptr<Legenda> m_legend;
     PointerRouting *m_routing = nullptr;
+    PropertyViews *m_views = nullptr;
+    bool m_closingForRestart = false;
     QTimer *m_timer1 = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_clockLabel = nullptr;

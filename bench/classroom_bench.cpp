@@ -1,4 +1,3 @@
-#include "app/displayscale.h"
 #include "app/optionsmenu.h"
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
@@ -8,7 +7,8 @@
 
 using namespace tablicznik;
 
-// The zoom and the table's picture, on the shown main window.
+// The table's picture, on the shown main window. (A change of the zoom
+// starts the program again: bench/startup/run.sh times it.)
 class ClassroomBench : public QObject {
     Q_OBJECT
 
@@ -23,20 +23,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        DisplayScale::instance().setPercent(100);
         m_window.reset();
-    }
-
-    // One change of the zoom, 100 % to 200 % or back, with the window
-    // painted anew at the new scale.
-    void zoomChange()
-    {
-        bool large = false;
-        QBENCHMARK {
-            large = !large;
-            m_window->setSkala(large ? 200 : 100);
-            m_window->repaint();
-        }
     }
 
     // The picture at twice the window's resolution, written as PNG.

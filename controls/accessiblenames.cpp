@@ -25,12 +25,13 @@ QString spokenHint(const QString &hint)
 
 namespace {
 
-QString caption(QWidget *w)
+// The caption as shown, mnemonic marks aside.
+QString shownCaption(QWidget *w)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return QString(button->text()).remove(QLatin1Char('&')).trimmed();
+        return QString(button->text()).remove(QLatin1Char('&'));
     if (auto *box = qobject_cast<QGroupBox *>(w))
-        return QString(box->title()).remove(QLatin1Char('&')).trimmed();
+        return QString(box->title()).remove(QLatin1Char('&'));
     return QString();
 }
 
@@ -42,12 +43,22 @@ void nameOne(QWidget *w)
     // a picture label takes its hint.
     if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull())
         return;
-    // A caption of its own is what the toolkit speaks already; without one
-    // the hint says more than the group the control stands in.
-    if (!caption(w).isEmpty())
+    // A caption of its own is what the toolkit speaks, blanks and all: a
+    // caption set off by blanks on the screen (" Wyjdź") is named without
+    // them. Without a caption the hint says more than the group the
+    // control stands in.
+    const QString shown = shownCaption(w);
+    if (const QString trimmed = shown.trimmed(); !trimmed.isEmpty()) {
+        if (trimmed != shown)
+            w->setAccessibleName(trimmed);
         return;
+    }
     if (const QString hint = spokenHint(w->toolTip()); !hint.isEmpty())
         w->setAccessibleName(hint);
+    // Else the toolkit speaks the title of the group it stands in, blanks and all.
+    else if (auto *group = qobject_cast<QGroupBox *>(w->parentWidget()))
+        if (const QString title = shownCaption(group); title.trimmed() != title)
+            w->setAccessibleName(title.trimmed());
 }
 
 } // namespace

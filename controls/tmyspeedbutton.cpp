@@ -13,16 +13,23 @@ TMySpeedButton::TMySpeedButton(const ElementRecord &record, QWidget *parent)
     : QAbstractButton(parent), m_record(&record), m_textColor(colour(SystemColour::BtnText))
 {
     setObjectName(record.Numer ? QStringLiteral("MySpeedButton%1").arg(record.Numer) : record.Symbol);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), symbolPixels(record.Symbol), true));
     showNames();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true); // moves must reach us, not the window beneath
     setAttribute(Qt::WA_NoSystemBackground);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), symbolPixels(record.Numer), true));
 }
 
 void TMySpeedButton::showNames()
 {
+    // Today's two-letter symbols of 104 ... 112 take the size of every
+    // other two-letter symbol; the systematic three-letter ones the smaller.
+    if (const int pixels = symbolPixels(m_record->Symbol); pixels != font().pixelSize()) {
+        QFont symbolFont = font();
+        symbolFont.setPixelSize(pixels);
+        setFont(symbolFont);
+    }
     setText(m_record->Symbol);
     setToolTip(m_record->Nazwa);
     if (m_record->Numer)

@@ -120,11 +120,11 @@ ElementRecord Catalogue::readElement(QByteArrayView record, const QByteArray &de
 Catalogue Catalogue::load(const QString &folder)
 {
     Catalogue catalogue;
-    catalogue.m_elements.reserve(kCount);
+    catalogue.m_elements.reserve(kModernCount);
     catalogue.m_dummy.Symbol = QStringLiteral("Dummy");
 
     QSet<QString> names;
-    for (int n = 1; n <= kCount; ++n) {
+    for (int n = 1; n <= kModernCount; ++n) {
         const QString stem = folder + QStringLiteral("/%1").arg(n, 3, 10, QLatin1Char('0'));
         const QString jsonPath = stem + QStringLiteral(".json");
         const QString rtfPath = stem + QStringLiteral(".rtf");
@@ -149,6 +149,7 @@ Catalogue Catalogue::load(const QString &folder)
         modern.Opis = record.Opis.renamed(heading(record.Nazwa, record.Symbol), heading(modern.Nazwa, modern.Symbol));
         catalogue.m_renamed.push_back({m.numer, std::move(systematic), std::move(modern)});
     }
+    catalogue.m_tableNames = catalogue.m_names.first(kCount);
     return catalogue;
 }
 
@@ -159,6 +160,7 @@ void Catalogue::setModernNames(bool on)
     m_modernNames = on;
     for (const Renamed &renamed : m_renamed)
         apply(renamed, on);
+    m_tableNames = m_names.first(count());
 }
 
 void Catalogue::apply(const Renamed &renamed, bool modern)
@@ -175,7 +177,7 @@ void Catalogue::apply(const Renamed &renamed, bool modern)
 
 int Catalogue::numberOf(const QString &polishName) const
 {
-    const auto index = m_names.indexOf(polishName);
+    const auto index = m_tableNames.indexOf(polishName);
     return index < 0 || polishName.isEmpty() ? 0 : int(index) + 1;
 }
 

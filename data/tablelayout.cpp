@@ -17,7 +17,7 @@ constexpr Row kRows[] = {
     {19, 36, 1, 293},                                            // period 4
     {37, 54, 1, 326},                                            // period 5
     {55, 56, 1, 359},   {72, 86, 4, 359},                        // period 6
-    {87, 88, 1, 392},   {104, 112, 4, 392},                      // period 7
+    {87, 88, 1, 392},   {104, 112, 4, 392},   {113, 118, 13, 392}, // period 7
     {57, 71, 3, 116},                                            // lanthanides
     {89, 103, 3, 149},                                           // actinides
 };
@@ -42,7 +42,12 @@ QRect elementRect(int numer)
 
 int symbolPixels(int numer)
 {
-    return numer >= 104 ? 15 : 20;
+    return numer >= 104 && numer <= 112 ? 15 : 20;
+}
+
+int symbolPixels(QStringView symbol)
+{
+    return symbol.size() >= 3 ? 15 : 20;
 }
 
 } // namespace tablicznik

@@ -16,7 +16,9 @@ function(metainfo_screenshots url out)
     "view-earth.png|The thirteen most abundant elements of the Earth|Trzynaście pierwiastków najobficiej występujących na Ziemi"
     "zoom-200.png|The window at 200 % with the keyboard cursor on zinc|Okno powiększone do 200 % z kursorem klawiatury na cynku"
     "card.png|An element card|Karta pierwiastka"
-    "constants.png|Physical constants|Stałe fizyczne")
+    "constants.png|Physical constants|Stałe fizyczne"
+    "solubility.png|The solubility table, lead(II) iodide chosen|Tabela rozpuszczalności z wybranym jodkiem ołowiu(II)"
+    "metal-series.png|The electrochemical series of metals|Szereg elektrochemiczny metali")
   set(xml "")
   if(url)
     string(REGEX REPLACE "/+$" "" base "${url}")

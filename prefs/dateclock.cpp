@@ -10,9 +10,9 @@ const char *const kMonths[12] = {
     " lipca ",    " sierpnia ", " września ", " października ", " listopada ", " grudnia ",
 };
 
-// The week begins on Sunday.
+// The week begins on Sunday. Polish writes weekdays in lower case.
 const char *const kWeekdays[7] = {
-    "Niedziela", "Poniedziałek", "Wtorek", "Środa", "Czwartek", "Piątek", "Sobota",
+    "niedziela", "poniedziałek", "wtorek", "środa", "czwartek", "piątek", "sobota",
 };
 
 } // namespace

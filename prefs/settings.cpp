@@ -194,6 +194,13 @@ namespace settings {
 
 QString location() { return Store().fileName(); }
 
+int storedScale()
+{
+    const Store store;
+    const std::optional<qint64> scale = store.storedScale();
+    return store.readStatus() == QSettings::NoError && scale && isScaleChoice(*scale) ? int(*scale) : kDefaultScale;
+}
+
 bool isScaleChoice(qint64 percent)
 {
     return std::find(std::begin(kScaleChoices), std::end(kScaleChoices), percent) != std::end(kScaleChoices);

@@ -62,6 +62,11 @@ bool isScaleChoice(qint64 percent);
 // The file (or registry key) the store lives in.
 QString location();
 
+// The stored zoom alone, read before the application object is made; 100
+// when it is missing, not a choice or the store cannot be read. Reports
+// nothing: the settings' reading reports the faults.
+int storedScale();
+
 } // namespace settings
 
 // Reads the four flags, NazwyIUPAC and the zoom. When "Showed" is 0, runs `showAboutWindow` (which

@@ -1,12 +1,15 @@
 #include "printdocument.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -46,6 +49,23 @@ void printDocument(const QTextDocument &doc, QPrinter *printer, const QString &t
     copy->setDocumentMargin(0);
     copy->setPageSize(QSizeF(printer->width(), printer->height()));
     copy->print(printer);
+}
+
+void offerPdfFile(QPrinter &printer, const QString &title, const QString &baseName)
+{
+    printer.setDocName(title);
+    QString folder = QFileInfo(printer.outputFileName()).absolutePath();
+    if (printer.outputFileName().isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+    }
+    // Naming a file turns the printer into a PDF writer; the dialog shows
+    // the file and, where a printer was chosen, still that printer.
+    const QString printerName = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName() : QString();
+    printer.setOutputFileName(QDir(folder).filePath(baseName + QStringLiteral(".pdf")));
+    if (!printerName.isEmpty())
+        printer.setPrinterName(printerName);
 }
 
 QRectF fittedRect(const QSizeF &picture, const QRectF &area)

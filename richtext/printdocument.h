@@ -25,6 +25,12 @@ void printDocument(const QTextDocument &doc, QPrinter *printer, const QString &t
 // PDF file) could not be started.
 bool printImage(const QImage &image, QPrinter *printer, const QString &title);
 
+// Before the print dialog: names the job `title` (the PDF's title) and
+// offers the PDF file `baseName`.pdf in the folder of the file chosen last,
+// else in the user's Documents folder (the home folder where there is
+// none). A printer chosen before stays chosen.
+void offerPdfFile(QPrinter &printer, const QString &title, const QString &baseName);
+
 // The largest rectangle of `picture`'s proportions within `area`, centred.
 QRectF fittedRect(const QSizeF &picture, const QRectF &area);
 

@@ -168,7 +168,10 @@ struct CueState {
 };
 
 // One cue's sound, on the cue thread: the only code that calls the audio
-// library.
+// library. It must stay so: Qt's PulseAudio back end lives on the thread
+// that first calls it and, when the server goes, frees its connection there
+// right after telling the streams; streams on another thread would hear it
+// too late.
 class CueVoice : public QObject {
     Q_OBJECT
 

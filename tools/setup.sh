@@ -14,7 +14,6 @@ PACKAGES=(
   cmake ninja-build g++                       # the build
   qt6-base-dev qt6-multimedia-dev             # widgets, printing, tests, sound
   qt6-translations-l10n                       # Qt's own dialogs and menus in Polish
-  qt6-base-private-dev                        # the zoom of windows that exist
   libfontconfig-dev                           # the font configuration, loaded early at start
   libjpeg62-turbo                             # Qt's JPEG reader
   fonts-liberation2 fonts-dejavu-core         # Arial and Times New Roman metrics
@@ -22,8 +21,9 @@ PACKAGES=(
   poppler-utils                               # pdftotext, for the printing tests
   dpkg-dev file                               # the Debian package: dpkg-shlibdeps, CPack's ELF test
   desktop-file-utils appstream lintian        # the installation tests' validators
-  xvfb libx11-dev libxdamage-dev              # the start-up benchmark, bench/startup
+  xvfb libx11-dev libxdamage-dev libxtst-dev  # the start-up benchmark, bench/startup
   pulseaudio pulseaudio-utils                 # a private sound server for the sound device tests
+  locales                                     # localedef's sources: the build makes pl_PL.UTF-8 for one test
 )
 
 missing=()

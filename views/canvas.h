@@ -39,8 +39,11 @@ public:
     virtual QColor swatchColour(int entry) const = 0;
 
     virtual const Catalogue &catalogue() const = 0;
-    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... 112
-    virtual ParsedNumber StringToFloat(QStringView text) = 0;  // with the one message
+    virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... catalogue().count()
+    // A malformed text counts as no number and is logged with where it
+    // came from, the element and field when the caller gives them.
+    virtual ParsedNumber StringToFloat(QStringView text, const ElementRecord *element = nullptr,
+                                       Field field = nullptr) = 0;
     virtual void setCaption(const QString &caption) = 0;
     virtual SoundCues &cues() = 0;
 };

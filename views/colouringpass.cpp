@@ -31,7 +31,7 @@ int entryFor(double value, std::span<const ScaleEntry> entries)
 Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read)
 {
     const QString &stored = element.*pass.field;
-    const ParsedNumber number = read(pass.text ? pass.text(element, stored) : stored);
+    const ParsedNumber number = read(pass.text ? pass.text(element, stored) : stored, element, pass.field);
     Placement placement;
     placement.greyed = pass.keepDisabled && pass.keepDisabled(element);
     if (number.noNumber) {
@@ -54,9 +54,11 @@ void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement)
 
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
 {
-    const NumberReader read = [&canvas](QStringView text) { return canvas.StringToFloat(text); };
+    const NumberReader read = [&canvas](QStringView text, const ElementRecord &element, Field field) {
+        return canvas.StringToFloat(text, &element, field);
+    };
     int coloured = 0;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const Placement placement = place(pass, canvas.catalogue().element(numer), read);
         applyPlacement(canvas, numer, placement);
         // A greyed element with a number (a boiling enthalpy) is coloured all the same.

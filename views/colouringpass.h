@@ -58,8 +58,9 @@ struct Placement {
     int entry = 0;
 };
 
-// Reads a value text: the pure StringToFloat, or the window's with its message.
-using NumberReader = std::function<ParsedNumber(QStringView)>;
+// Reads the value text of an element's field: the pure StringToFloat, or
+// the window's, which logs a malformed text with where it came from.
+using NumberReader = std::function<ParsedNumber(QStringView text, const ElementRecord &element, Field field)>;
 
 // The element as the pass places it.
 Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read);
@@ -69,7 +70,7 @@ Placement place(const NumericPass &pass, const ElementRecord &element, const Num
 void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement);
 
 // The colouring pass shared by the numeric views, run right after the
-// legend is filled: for elements 1 ... 112 in order, read the value, enable
+// legend is filled: for the table's elements in order, read the value, enable
 // the element, disable it when there is no number, otherwise give its symbol
 // the colour of the swatch of its entry (an element no entry takes keeps its
 // colour); last the window caption. Returns how many elements were coloured.

@@ -49,7 +49,7 @@ PlotSeries seriesOf(const View &view, std::span<const char *const> bounds, const
     series.caption = QString::fromUtf8(view.caption);
     series.axisTitle = axisTitleOf(view.Title);
     series.placements =
-        placementsOf(view, catalogue, [](QStringView text) { return tablicznik::StringToFloat(text); });
+        placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) { return tablicznik::StringToFloat(text); });
     for (int numer = 1; numer <= series.count(); ++numer)
         series.symbols << catalogue.element(numer).Symbol;
     series.logarithmic = logarithmicAxis(boundValues(bounds), series);

@@ -16,7 +16,7 @@
 namespace tablicznik {
 
 // A view of numbers as the periodicity plot shows it: the elements 1 ...
-// Catalogue::kCount placed exactly as the view places them on the table.
+// catalogue.count() placed exactly as the view places them on the table.
 struct PlotSeries {
     QString handler;   // "PotJon1ButtonClick"
     QString caption;   // the view's caption, the plot window's title

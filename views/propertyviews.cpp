@@ -30,7 +30,12 @@ void PropertyViews::addViews(const Rows &rows)
     for (const auto &row : rows) {
         const QString name = QString::fromUtf8(row.handler);
         Q_ASSERT_X(!m_handlers.contains(name), "PropertyViews", "two views with one handler"); // see the tables' tests
-        m_handlers.insert(name, {fromMenus.contains(name), true, [this, &row] { showView(m_canvas, row); }});
+        m_handlers.insert(name, {fromMenus.contains(name),
+                                 [this, &row, name] {
+                                     m_shown = name;
+                                     showView(m_canvas, row);
+                                     emit viewShown(name);
+                                 }});
     }
 }
 
@@ -61,7 +66,7 @@ PropertyViews::PropertyViews(TableCanvas &canvas, QWidget *window) : QObject(win
         m_menus.insert(menu->objectName(), menu);
         // The view button opens the menu where the pointer is; nothing
         // changes until an item is chosen.
-        m_handlers.insert(QString::fromUtf8(row.openerHandler), {false, false, [menu] { menu->popup(QCursor::pos()); }});
+        m_handlers.insert(QString::fromUtf8(row.openerHandler), {false, [menu] { menu->popup(QCursor::pos()); }});
     }
 }
 
@@ -73,9 +78,13 @@ bool PropertyViews::run(const QString &handlerName)
     if (handler->menuItem)
         m_canvas.cues().PlayOver();
     handler->act();
-    if (handler->view)
-        emit viewShown(handlerName);
     return true;
+}
+
+void PropertyViews::repaintLastView()
+{
+    if (const auto handler = m_handlers.constFind(m_shown); handler != m_handlers.constEnd())
+        handler->act();
 }
 
 QMenu *PropertyViews::menu(const QString &objectName) const { return m_menus.value(objectName); }

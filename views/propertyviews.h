@@ -28,17 +28,24 @@ public:
     // Runs the handler of that name ("PromAtomButtonClick", "Gazy1Click",
     // "GestoscButtonClick"); false when there is none.
     bool run(const QString &handlerName);
+    // Paints the last view that ran once more, without its cue: for a table
+    // whose elements have changed (today's table of 118 or the older one of
+    // 112) while the view shows. Nothing when no view has run.
+    void repaintLastView();
 
     QMenu *menu(const QString &objectName) const;
 
+    // The handler of the view last shown (not of a menu opener); empty
+    // before the first.
+    const QString &shownView() const { return m_shown; }
+
 signals:
-    // A view has coloured the table (a menu's opening is no view).
+    // A view has coloured the table, or coloured it again.
     void viewShown(const QString &handlerName);
 
 private:
     struct Handler {
         bool menuItem; // plays the over cue first
-        bool view;     // shows a view, rather than opening a menu
         std::function<void()> act;
     };
     template <typename Rows>
@@ -47,6 +54,7 @@ private:
     TableCanvas &m_canvas;
     QHash<QString, Handler> m_handlers;
     QHash<QString, QMenu *> m_menus;
+    QString m_shown;
 };
 
 } // namespace tablicznik

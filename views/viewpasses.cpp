@@ -78,7 +78,7 @@ void colourByCategory(TableCanvas &canvas, const std::vector<CategoryEntry> &ent
     std::vector<QString> categories;
     for (const CategoryEntry &e : entries)
         categories.push_back(text(e.category));
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
         const QString key = keyOf(canvas.catalogue().element(numer));
@@ -138,7 +138,9 @@ NumericPass passOf(const NumericScaleView &view)
 
 NumberReader readerOf(TableCanvas &canvas)
 {
-    return [&canvas](QStringView value) { return canvas.StringToFloat(value); };
+    return [&canvas](QStringView value, const ElementRecord &element, Field field) {
+        return canvas.StringToFloat(value, &element, field);
+    };
 }
 
 // Every element placed, then the buttons changed and the caption set.
@@ -158,7 +160,7 @@ std::vector<Placement> placementsOf(const NumericScaleView &view, const Catalogu
 {
     const NumericPass pass = passOf(view);
     std::vector<Placement> placements;
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+    for (int numer = 1; numer <= catalogue.count(); ++numer)
         placements.push_back(place(pass, catalogue.element(numer), read));
     return placements;
 }
@@ -197,8 +199,8 @@ std::vector<Placement> placementsOf(const FilteredScaleView &view, const Catalog
     const Field valued = view.field;
     const QString mantissaEnd = QStringLiteral("•");
 
-    std::vector<Placement> placements(Catalogue::kCount);
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    std::vector<Placement> placements(std::size_t(catalogue.count()));
+    for (int numer = 1; numer <= catalogue.count(); ++numer) {
         const ElementRecord &element = catalogue.element(numer);
         Placement &placement = placements[std::size_t(numer) - 1];
         if ((element.*filtered == filterText) != view.filter.equal) {
@@ -218,7 +220,7 @@ std::vector<Placement> placementsOf(const FilteredScaleView &view, const Catalog
         if (view.mantissaOnly)
             if (const qsizetype at = value.indexOf(mantissaEnd); at >= 0)
                 value.truncate(at);
-        const ParsedNumber number = read(value);
+        const ParsedNumber number = read(value, element, valued);
         if (number.noNumber) {
             placement.greyed = true;
             continue;
@@ -248,13 +250,13 @@ void showView(TableCanvas &canvas, const CategoryView &view)
         std::vector<double> numbers;
         for (const CategoryEntry &e : view.entries)
             numbers.push_back(boundValues(std::array{e.category}).front());
-        for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+        for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
             TMySpeedButton *button = canvas.elementButton(numer);
             QStringView value = canvas.catalogue().element(numer).*field;
             if (view.comparison == Comparison::FirstListedNumber)
                 if (const qsizetype comma = value.indexOf(u','); comma >= 0)
                     value = value.left(comma);
-            const ParsedNumber number = canvas.StringToFloat(value);
+            const ParsedNumber number = canvas.StringToFloat(value, &canvas.catalogue().element(numer), field);
             button->setEnabled(true);
             if (number.noNumber) {
                 button->setEnabled(false);
@@ -294,7 +296,7 @@ void showView(TableCanvas &canvas, const ShellView &view)
     first->setEnabled(true);
     first->setTextColor(colour(view.firstElementColour));
 
-    for (int numer = 2; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 2; numer <= canvas.catalogue().count(); ++numer) {
         const ElementRecord &element = catalogue.element(numer);
         const QString &own = element.*shell;
         const QString &previous = catalogue.element(numer - 1).*shell;
@@ -339,7 +341,7 @@ void showView(TableCanvas &canvas, const EraView &view)
     const QStringList eraWords = texts(view.eraWords);
     const Field field = view.field;
 
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
         const QString &year = canvas.catalogue().element(numer).*field;
         TMySpeedButton *button = canvas.elementButton(numer);
         button->setEnabled(true);
@@ -352,7 +354,8 @@ void showView(TableCanvas &canvas, const EraView &view)
             continue;
         }
         // "1868 (1895)" is placed by 1868.
-        const ParsedNumber number = canvas.StringToFloat(QStringView(year).left(view.yearLength));
+        const ParsedNumber number =
+            canvas.StringToFloat(QStringView(year).left(view.yearLength), &canvas.catalogue().element(numer), field);
         if (number.noNumber) {
             button->setEnabled(false);
             continue;
@@ -401,9 +404,10 @@ std::vector<Placement> placementsOf(const SusceptibilityView &view, const Catalo
             bound = -bound;
     const std::vector<ScaleEntry> entries = entriesFromBounds(bounds);
 
-    std::vector<Placement> placements(Catalogue::kCount);
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer) {
-        const ParsedNumber number = read(catalogue.element(numer).*view.field);
+    std::vector<Placement> placements(std::size_t(catalogue.count()));
+    for (int numer = 1; numer <= catalogue.count(); ++numer) {
+        const ElementRecord &element = catalogue.element(numer);
+        const ParsedNumber number = read(element.*view.field, element, view.field);
         Placement &placement = placements[std::size_t(numer) - 1];
         if (number.noNumber || (number.value < 0) != negative) {
             placement.greyed = true;
@@ -430,7 +434,7 @@ LegendContent legendOf(const AbundanceView &view)
 void showView(TableCanvas &canvas, const AbundanceView &view)
 {
     canvas.Maluj(legendOf(view));
-    for (int numer = 1; numer <= Catalogue::kCount; ++numer)
+    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer)
         canvas.elementButton(numer)->setEnabled(false);
     for (const Rank &rank : view.AbundanceRanking)
         canvas.elementButton(rank.numer)->setEnabled(true);

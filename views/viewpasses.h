@@ -7,7 +7,7 @@
 namespace tablicznik {
 
 // One pass per kind of view. Each fills the legend with the row's entries
-// (Maluj), then walks elements 1 ... 112 in order, enabling each element and
+// (Maluj), then walks the table's elements (1 ... 112, or 118) in order, enabling each element and
 // then colouring it from the swatches or disabling it by the kind's rules,
 // and last sets the window caption. None clears the table first: what a
 // view leaves alone keeps the colour the previous one gave it. The cue that
@@ -31,7 +31,7 @@ LegendContent legendOf(const TypeFilterView &view);
 LegendContent legendOf(const SusceptibilityView &view);
 LegendContent legendOf(const AbundanceView &view);
 
-// The elements 1 ... Catalogue::kCount as a view of numbers places them on
+// The elements 1 ... catalogue.count() as a view of numbers places them on
 // the table, their values read with `read`: what the periodicity plot draws.
 std::vector<Placement> placementsOf(const NumericScaleView &view, const Catalogue &catalogue, const NumberReader &read);
 std::vector<Placement> placementsOf(const FilteredScaleView &view, const Catalogue &catalogue, const NumberReader &read);

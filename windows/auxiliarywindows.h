@@ -50,6 +50,23 @@ public:
         window->show();
         return window;
     }
+    // The one window of its kind: made by `make` and shown the first time,
+    // brought forward (shown again, restored, raised) every later time.
+    template <typename Window, typename Make>
+    Window *showOne(Make make)
+    {
+        const QList<Window *> open = windows<Window>();
+        if (open.isEmpty())
+            return show(make());
+        Window *window = open.first();
+        const bool shown = window->isVisible();
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+        if (shown)
+            window->raise(); // a window shown anew is on top already
+        window->activateWindow();
+        return window;
+    }
     // Takes a window over without showing it. A kept window does not keep
     // the program running: it ends when the main window closes.
     void keep(QWidget *window);

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -107,7 +108,7 @@ void TFiszka::createTopPanel()
     fillList(m_catalogue.elementNames());
     connect(m_list, &QComboBox::activated, this, &TFiszka::ComboBox1Change);
 
-    auto *print = pictureButton(element, "BitBtn3", QStringLiteral("Drukuj ..."), ":/pictures/drukuj.png",
+    auto *print = pictureButton(element, "BitBtn3", QStringLiteral("Drukuj..."), ":/pictures/drukuj.png",
                                 {8, 42, 118, 24});
     connect(print, &QPushButton::clicked, this, &TFiszka::BitBtn3Click);
 
@@ -191,6 +192,16 @@ void TFiszka::resizeEvent(QResizeEvent *event)
     loadSelected();
 }
 
+// Escape that no control kept closes the card, as it closes the other
+// windows. Not a shortcut: an open list takes its Escape first.
+void TFiszka::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void TFiszka::closeEvent(QCloseEvent *event)
 {
     m_windows.cues().PlayExit();
@@ -214,7 +225,12 @@ void TFiszka::loadSelected()
 
 void TFiszka::namesChanged()
 {
+    const int before = m_list->currentData().toInt();
     fillList(orderedNames());
+    // An element that has left the table (113 ... 118, when the table goes
+    // back to 112) gives way to the table's last element.
+    if (before && m_list->currentIndex() < 0)
+        m_list->setCurrentIndex(m_list->findData(m_catalogue.count()));
     const int numer = m_list->currentData().toInt();
     if (!m_shown || !numer)
         return; // the card shows its element under the new name when it is shown
@@ -254,9 +270,14 @@ void TFiszka::BitBtn3Click()
     m_windows.cues().PlayClick();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The job and its PDF are named after the element shown.
+    const int numer = m_catalogue.numberOf(m_list->currentText());
+    const QString name = numer > 0 ? m_catalogue.element(numer).Nazwa : QStringLiteral("Tablicznik");
+    const QString title = numer > 0 ? QStringLiteral("%1 (%2)").arg(name, m_catalogue.element(numer).Symbol) : name;
+    offerPdfFile(*m_printer, title, name);
     if (!m_windows.setUpPrinter(*m_printer, this))
         return;
-    printDocument(*m_view->document(), m_printer.get(), kPrintTitle);
+    printDocument(*m_view->document(), m_printer.get(), title);
 }
 
 void TFiszka::Button1Click()

@@ -32,7 +32,6 @@ public:
     // a card made smaller still shows the whole panel and a few lines.
     static constexpr int kTextMargin = 8;
     static constexpr int kMinimumViewHeight = 100;
-    static inline const QString kPrintTitle = QStringLiteral("Tablicznik");
 
     // `table` is the main window that "Pokaż układ okresowy" brings back;
     // `elementName` the Polish name the card opens on (CardElementName).
@@ -45,10 +44,11 @@ public:
 
     bool firstResizeDone() const { return m_firstResizeDone; }
 
-    // The catalogue's names have changed (the names of 104 ... 112): the
-    // list is filled again in its order, and the caption and the heading of
-    // the description follow. The card stays on its element, and the
-    // description where it was.
+    // The catalogue's names have changed (the names of 104 ... 112, and
+    // elements 113 ... 118 joining or leaving): the list is filled again in
+    // its order, and the caption and the heading of the description follow.
+    // The card stays on its element, and the description where it was; on
+    // an element that has left, it moves to the table's last element.
     void namesChanged();
 
     // The handlers of the card's controls.
@@ -57,12 +57,13 @@ public:
     void RadioButton2Click(); // "Alfabetycznie"
     void BitBtn1Click();     // "Poprzedni"
     void BitBtn2Click();     // "Następny"
-    void BitBtn3Click();     // "Drukuj ..."
+    void BitBtn3Click();     // "Drukuj..."
     void Button1Click();     // "Pokaż układ okresowy"
 
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

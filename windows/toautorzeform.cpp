@@ -21,7 +21,7 @@ const QStringList TOautorzeForm::kThanks = {
 TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Oautorze"));
-    setWindowTitle(QStringLiteral("KTX - O autorze."));
+    setWindowTitle(QStringLiteral("Tablicznik – O autorze"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(arial(11));

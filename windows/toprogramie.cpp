@@ -71,7 +71,7 @@ LinkLabel *centredLink(QWidget *parent, const char *name, const QUrl &target, co
 TOprogramie::TOprogramie(AuxiliaryWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Oprogramie"));
-    setWindowTitle(QStringLiteral("KTX - O programie."));
+    setWindowTitle(QStringLiteral("Tablicznik – O programie"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(arial(9));
@@ -148,7 +148,7 @@ void TOprogramie::createBody(QWidget *panel)
     next->setObjectName(QStringLiteral("Label3"));
 
     LinkLabel *web = centredLink(panel, "Label4", author::webUrl(), author::kWebPage, author::kNewVersions, 274,
-                                 QStringLiteral("Zajrzyj na stronę KTXa"));
+                                 QStringLiteral("Zajrzyj na stronę programu"));
     connect(web, &LinkLabel::clicked, this, &TOprogramie::Label4Click);
 
     struct ButtonPlace {
@@ -157,8 +157,8 @@ void TOprogramie::createBody(QWidget *panel)
         void (TOprogramie::*click)();
     };
     const ButtonPlace buttons[] = {
-        {"Button1", "O autorze ...", {left, 294, 96, 25}, &TOprogramie::Button1Click},
-        {"Button2", "Źródła informacji ...", {left + 104, 294, 128, 25}, &TOprogramie::Button2Click},
+        {"Button1", "O autorze...", {left, 294, 96, 25}, &TOprogramie::Button1Click},
+        {"Button2", "Źródła informacji...", {left + 104, 294, 128, 25}, &TOprogramie::Button2Click},
         {"OK", "OK", {left + width - 89, 294, 89, 25}, &TOprogramie::OKClick},
     };
     for (const auto &b : buttons) {
@@ -166,7 +166,8 @@ void TOprogramie::createBody(QWidget *panel)
         button->setObjectName(QLatin1StringView(b.name));
         button->setGeometry(b.place);
         button->setFont(arial(11));
-        button->setAutoDefault(false);
+        // Enter clicks the button that has the focus, OK when none has.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, b.click);
     }
     findChild<QPushButton *>(QStringLiteral("OK"))->setDefault(true);

@@ -28,8 +28,8 @@ private:
     void createTopBand(QWidget *panel);
     void createBody(QWidget *panel);
 
-    void Button1Click(); // "O autorze ..."
-    void Button2Click(); // "Źródła informacji ..."
+    void Button1Click(); // "O autorze..."
+    void Button2Click(); // "Źródła informacji..."
     void OKClick();
     void Label1Click(); // the mail address
     void Label4Click(); // the web page

@@ -2,8 +2,19 @@
 // the main window's shape costs to start. A fixed 625 x 429 window with an
 // eleven-page tab widget across the top and 112 tool buttons laid out as the
 // periodic table, nothing else: no resources, no settings, no media.
+// Built a second time with BARE_CUE (bench_bare_cue): the same window that
+// plays one cue through Qt Multimedia once its first frame is up, the floor
+// for a program with sound.
 
 #include <QApplication>
+#ifdef BARE_CUE
+#include <QSoundEffect>
+#include <QEvent>
+#include <functional>
+#include <utility>
+#include <QTimer>
+#include <QUrl>
+#endif
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWidget>
@@ -35,6 +46,25 @@ void place(int z, int &column, int &row)
         column = offset - 14;
 }
 
+#ifdef BARE_CUE
+// Runs `then` from the event loop after the watched widget's first paint.
+class AfterFirstPaint : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> then) : m_then(std::move(then)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_then)
+            QTimer::singleShot(0, this, std::exchange(m_then, {}));
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -60,5 +90,14 @@ int main(int argc, char *argv[])
     }
 
     window.show();
+#ifdef BARE_CUE
+    // As Tablicznik opens its cues: once the first frame is painted.
+    QSoundEffect cue;
+    AfterFirstPaint play([&cue] {
+        cue.setSource(QUrl::fromLocalFile(QStringLiteral(BARE_CUE)));
+        cue.play();
+    });
+    window.installEventFilter(&play);
+#endif
     return app.exec();
 }

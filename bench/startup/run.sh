@@ -11,9 +11,13 @@
 # round. Prints, for each program, the median and spread of launch -> window
 # mapped, launch -> first paint finished, launch -> window settled, the CPU
 # time used until the window was mapped and the peak RSS, and the ratios of
-# the medians to the first program's.
-# NAME=PROGRAM pairs replace the default programs (bare and tablicznik); the
-# first is the one the ratios refer to. -k keeps the raw results.
+# the medians of each program to every program before it.
+# NAME=PROGRAM pairs replace the default programs (bare, bare+cue: the bare
+# window playing one cue, tablicznik, zoom); the first is the reference of
+# the ratios. A program whose NAME starts with "zoom" has, once its window
+# has settled, a zoom chosen in its menu (100 -> 150 %), and is timed from
+# that choice to the window of the program started again. -k keeps the raw
+# results.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -31,7 +35,8 @@ shift $((OPTIND - 1))
 
 names=() programs=()
 if [ $# -eq 0 ]; then
-  set -- "bare=$BUILD_DIR/bench/startup/bench_bare" "tablicznik=$BUILD_DIR/tablicznik"
+  set -- "bare=$BUILD_DIR/bench/startup/bench_bare" "bare+cue=$BUILD_DIR/bench/startup/bench_bare_cue" \
+    "tablicznik=$BUILD_DIR/tablicznik" "zoom=$BUILD_DIR/tablicznik"
 fi
 for pair in "$@"; do
   [[ $pair == *=* ]] || { echo "run.sh: expected NAME=PROGRAM, got '$pair'" >&2; exit 2; }
@@ -43,11 +48,15 @@ for tool in Xvfb cmake; do
   command -v "$tool" >/dev/null || { echo "run.sh: $tool is missing; run tools/setup.sh" >&2; exit 1; }
 done
 [ -f "$BUILD_DIR/build.ninja" ] || cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD_DIR" --target tablicznik bench_bare xstart >/dev/null
+cmake --build "$BUILD_DIR" --target tablicznik bench_bare bench_bare_cue xstart >/dev/null
 XSTART=$BUILD_DIR/bench/startup/xstart
 # Tablicznik's animation (14, 27, 60 x 60) never stops drawing: it is left
 # out of the settled time.
 XSTART_ARGS=(--ignore 14,27,60,60)
+# The zoom's choice: a right click on the clock opens the options menu; the
+# eleventh item is "Powiększenie", whose third choice is 150 %.
+ZOOM_ARGS=(--zoom-click 250,215 --zoom-keys "$(printf 'Down %.0s' {1..11})Right Down Down Return")
+args_of() { if [[ ${names[$1]} == zoom* ]]; then echo zoom; fi; }
 
 tmp=$(mktemp -d)
 xvfb=""
@@ -83,7 +92,9 @@ fresh_settings() {
 start() {
   local i=$1 line
   fresh_settings
-  if line=$(cd "$(dirname "${programs[$i]}")" && "$XSTART" "${XSTART_ARGS[@]}" -- "${programs[$i]}" 2>>"$tmp/stderr"); then
+  local extra=()
+  [ "$(args_of "$i")" = zoom ] && extra=("${ZOOM_ARGS[@]}")
+  if line=$(cd "$(dirname "${programs[$i]}")" && "$XSTART" "${XSTART_ARGS[@]}" "${extra[@]}" -- "${programs[$i]}" 2>>"$tmp/stderr"); then
     echo "$line" >>"$tmp/results/${names[$i]}"
   else
     echo "run.sh: ${names[$i]}: failed start: $line" >&2
@@ -93,8 +104,8 @@ start() {
 
 count=${#programs[@]}
 for i in $(seq 0 $((count - 1))); do # warm-up: caches, fonts
-  fresh_settings
-  (cd "$(dirname "${programs[$i]}")" && "$XSTART" "${XSTART_ARGS[@]}" -- "${programs[$i]}" >/dev/null 2>>"$tmp/stderr") || true
+  start "$i"
+  rm -f "$tmp/results/${names[$i]}" "$tmp/results/${names[$i]}.failed"
 done
 for round in $(seq "$RUNS"); do
   for k in $(seq 0 $((count - 1))); do
@@ -131,12 +142,29 @@ for i in $(seq 0 $((count - 1))); do
   [ -f "$tmp/results/$name.failed" ] && failed=$(wc -l <"$tmp/results/$name.failed")
   printf '%-10s %-29s %-29s %-29s %-26s %-26s%s\n' "$name" "${row[@]}" "$([ "$failed" = 0 ] || echo " ($failed failed)")"
 done
-base=${names[0]}
 for i in $(seq 1 $((count - 1))); do
   name=${names[$i]}
-  ratios=()
-  for key in mapped_ms paint_ms settled_ms mapped_cpu_ms maxrss_kib; do
-    ratios+=("$(awk -v a="${median[$name,$key]}" -v b="${median[$base,$key]}" 'BEGIN { if (b > 0 && a != "-") printf "%.2f", a / b; else printf "-" }')")
+  [[ $name == zoom* ]] && continue
+  for j in $(seq 0 $((i - 1))); do
+    base=${names[$j]}
+    [[ $base == zoom* ]] && continue
+    ratios=()
+    for key in mapped_ms paint_ms settled_ms mapped_cpu_ms maxrss_kib; do
+      ratios+=("$(awk -v a="${median[$name,$key]}" -v b="${median[$base,$key]}" 'BEGIN { if (b > 0 && a != "-") printf "%.2f", a / b; else printf "-" }')")
+    done
+    printf 'ratio %s/%s: mapped %s, first paint %s, settled %s, CPU when mapped %s, peak RSS %s\n' "$name" "$base" "${ratios[@]}"
   done
-  printf 'ratio %s/%s: mapped %s, first paint %s, settled %s, CPU when mapped %s, peak RSS %s\n' "$name" "$base" "${ratios[@]}"
+done
+for i in $(seq 0 $((count - 1))); do
+  name=${names[$i]}
+  [[ $name == zoom* ]] || continue
+  row=()
+  for key in zoom_mapped_ms zoom_paint_ms zoom_gap_ms zoom_maxrss_kib; do
+    scale=1
+    [ "$key" = zoom_maxrss_kib ] && scale=1024
+    read -r m q1 q3 lo hi < <(field "$name" "$key" | stats "$scale")
+    row+=("$(printf '%s [%s-%s] (%s-%s)' "$m" "$q1" "$q3" "$lo" "$hi")")
+  done
+  printf '%s 100 -> 150 %%, ms from the choice: new window mapped %s, first paint %s; no window for %s; peak RSS of the new run %s MiB\n' \
+    "$name" "${row[@]}"
 done

@@ -1,10 +1,13 @@
 // xstart: starts a program on the X server named by DISPLAY and times its
 // start as the user sees it.
 //
-//   xstart [--linger MS] [--quiet MS] [--ignore X,Y,W,H]... [--timeout MS] -- PROGRAM [ARGS...]
+//   xstart [--linger MS] [--quiet MS] [--ignore X,Y,W,H]... [--timeout MS]
+//          [--zoom-click X,Y --zoom-keys "KEY ..."] -- PROGRAM [ARGS...]
 //
 // Prints one line:
 //   mapped_ms=… paint_ms=… settled_ms=… mapped_cpu_ms=… maxrss_kib=… exit=…
+// and with --zoom-click, after it:
+//   zoom_mapped_ms=… zoom_paint_ms=… zoom_gap_ms=… zoom_maxrss_kib=…
 //
 // Launch is the moment just before the fork. From then on:
 // - mapped: the MapNotify of the program's top-level window (a child of the
@@ -32,15 +35,29 @@
 // (WM_DELETE_WINDOW), and killed if it has not ended after --timeout ms.
 // Times are milliseconds of CLOCK_MONOTONIC; a time that was not reached is
 // printed as -1 and the exit status is non-zero.
+//
+// A change of the zoom (built with XTest): once the window has settled and
+// lingered, a right click at X,Y of the window opens its menu, the keys
+// (X key names) choose a zoom, and the moment the last key is sent is the
+// choice. The program then starts itself again; xstart, the subreaper of
+// its descendants, times from the choice: zoom_mapped, the map of the new
+// program's window (another _NET_WM_PID); zoom_paint, its first complete
+// frame; zoom_gap, from the old window's unmap to the new one's map (the
+// time with no window on the screen). The new program is then left to
+// linger, closed as above, and its peak RSS printed as zoom_maxrss.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#ifdef XSTART_XTEST
+#include <X11/extensions/XTest.h>
+#endif
 
 #include <dirent.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -51,6 +68,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -117,9 +135,45 @@ struct Rect {
 
 [[noreturn]] void usage()
 {
-    std::fprintf(stderr, "usage: xstart [--linger MS] [--quiet MS] [--ignore X,Y,W,H]... [--timeout MS] -- PROGRAM "
-                         "[ARGS...]\n");
+    std::fprintf(stderr, "usage: xstart [--linger MS] [--quiet MS] [--ignore X,Y,W,H]... [--timeout MS] "
+                         "[--zoom-click X,Y --zoom-keys \"KEY ...\"] -- PROGRAM [ARGS...]\n");
     std::exit(2);
+}
+
+void pause(double ms)
+{
+    const timespec ts{time_t(ms / 1000), long(ms * 1e6) % 1000000000L};
+    nanosleep(&ts, nullptr);
+}
+
+// The right click into `window` and the keys, as a user's; false without XTest.
+bool chooseZoom(Display *display, Window window, int x, int y, const std::string &keys)
+{
+#ifdef XSTART_XTEST
+    int rootX = 0, rootY = 0;
+    Window ignored;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY, &ignored);
+    XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY, CurrentTime);
+    XTestFakeButtonEvent(display, 3, True, CurrentTime);
+    XTestFakeButtonEvent(display, 3, False, CurrentTime);
+    XFlush(display);
+    pause(300); // the menu opens
+    std::istringstream names(keys);
+    std::string name;
+    while (names >> name) {
+        const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
+        if (!code)
+            return false;
+        pause(40); // a submenu opens
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+        XFlush(display);
+    }
+    return true;
+#else
+    (void)display, (void)window, (void)x, (void)y, (void)keys;
+    return false;
+#endif
 }
 
 } // namespace
@@ -128,6 +182,9 @@ int main(int argc, char **argv)
 {
     double linger = 1000, quiet = 250, timeout = 15000;
     std::vector<Rect> ignored;
+    bool zoom = false;
+    int zoomX = 0, zoomY = 0;
+    std::string zoomKeys;
     int first = 1;
     for (; first < argc; ++first) {
         const std::string arg = argv[first];
@@ -149,7 +206,13 @@ int main(int argc, char **argv)
             if (std::sscanf(value, "%d,%d,%d,%d", &r.x, &r.y, &r.w, &r.h) != 4)
                 usage();
             ignored.push_back(r);
-        } else
+        } else if (arg == "--zoom-click") {
+            if (std::sscanf(value, "%d,%d", &zoomX, &zoomY) != 2)
+                usage();
+            zoom = true;
+        } else if (arg == "--zoom-keys")
+            zoomKeys = value;
+        else
             usage();
     }
     if (first >= argc)
@@ -174,6 +237,11 @@ int main(int argc, char **argv)
     const Atom wmDelete = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSync(display, False);
 
+    // The program started again by the program is a grandchild: it becomes
+    // ours when its parent ends, so that it can be waited for.
+    if (zoom)
+        prctl(PR_SET_CHILD_SUBREAPER, 1);
+
     const double launch = now();
     const pid_t child = fork();
     if (child < 0) {
@@ -188,47 +256,82 @@ int main(int argc, char **argv)
     }
 
     std::map<Window, Damage> damages; // every top-level window created since launch
-    Window window = None;
-    int width = 0, height = 0;
-    Region drawn = XCreateRegion();
-    double mapped = -1, painted = -1, lastDamage = -1, closeAsked = -1, mappedCpu = -1;
-    bool ended = false;
-    int status = 0;
-    rusage usage{};
 
-    auto reap = [&](int options) {
-        if (ended)
-            return;
-        const pid_t got = wait4(child, &status, options, &usage);
-        if (got == child)
-            ended = true;
+    // One program's window as it appears: its map, its first complete frame
+    // and its last drawing.
+    struct Watched {
+        pid_t pid = -1; // -1: any but the first child's (the program started again)
+        Window window = None;
+        int width = 0, height = 0;
+        Region drawn = XCreateRegion();
+        double mapped = -1, painted = -1, lastDamage = -1;
+        bool ended = false;
+        rusage usage{};
+        int status = 0;
     };
+    Watched first_{child}, again;
+    Watched *watched = &first_; // the window being timed
+    double closeAsked = -1, mappedCpu = -1, choice = -1, unmapped = -1;
 
-    while (!ended) {
+    // Every child that ends: the program, the one it started, and the
+    // intermediate processes of a detached start.
+    auto reap = [&](int options) {
+        for (;;) {
+            int status = 0;
+            rusage usage{};
+            const pid_t got = wait4(-1, &status, options, &usage);
+            if (got <= 0)
+                return;
+            for (Watched *w : {&first_, &again})
+                if (w->pid == got) {
+                    w->ended = true;
+                    w->usage = usage;
+                    w->status = status;
+                }
+        }
+    };
+    const auto close = [&](Window target, pid_t pid) {
+        if (target != None) {
+            XEvent message{};
+            message.xclient.type = ClientMessage;
+            message.xclient.window = target;
+            message.xclient.message_type = wmProtocols;
+            message.xclient.format = 32;
+            message.xclient.data.l[0] = long(wmDelete);
+            message.xclient.data.l[1] = CurrentTime;
+            XSendEvent(display, target, False, NoEventMask, &message);
+            XFlush(display);
+        } else if (pid > 0)
+            kill(pid, SIGTERM);
+    };
+    const auto finished = [&] { return first_.ended && (!zoom || choice < 0 || again.ended); };
+
+    while (!finished()) {
         const double t = now();
         if (t - launch > timeout + (closeAsked < 0 ? 0 : 5000)) {
-            kill(child, SIGKILL);
-            reap(0);
+            for (Watched *w : {&first_, &again})
+                if (w->pid > 0 && !w->ended)
+                    kill(w->pid, SIGKILL);
+            pause(100);
+            reap(WNOHANG); // a program that never showed a window is left to the X server's end
             break;
         }
-        const bool settled = painted >= 0 && t - lastDamage >= quiet;
-        if (closeAsked < 0 && ((settled && t - mapped >= linger) || t - launch > timeout)) {
-            if (window != None) {
-                XEvent message{};
-                message.xclient.type = ClientMessage;
-                message.xclient.window = window;
-                message.xclient.message_type = wmProtocols;
-                message.xclient.format = 32;
-                message.xclient.data.l[0] = long(wmDelete);
-                message.xclient.data.l[1] = CurrentTime;
-                XSendEvent(display, window, False, NoEventMask, &message);
-                XFlush(display);
-            } else
-                kill(child, SIGTERM);
+        const bool settled = watched->painted >= 0 && t - watched->lastDamage >= quiet;
+        const bool lingered = settled && t - watched->mapped >= linger;
+        if (zoom && watched == &first_ && lingered && choice < 0 && closeAsked < 0) {
+            if (!chooseZoom(display, first_.window, zoomX, zoomY, zoomKeys)) {
+                std::fprintf(stderr, "xstart: cannot send the zoom's keys (no XTest, or an unknown key)\n");
+                zoom = false;
+            } else {
+                choice = now();
+                watched = &again;
+            }
+        } else if (closeAsked < 0 && (lingered || t - launch > timeout)) {
+            close(watched->window, watched->pid);
             closeAsked = t;
         }
         reap(WNOHANG);
-        if (ended)
+        if (finished())
             break;
         if (!XPending(display)) {
             pollfd fd{ConnectionNumber(display), POLLIN, 0};
@@ -243,46 +346,68 @@ int main(int argc, char **argv)
             const Window created = event.xcreatewindow.window;
             damages[created] = XDamageCreate(display, created, XDamageReportRawRectangles);
             XFlush(display);
-        } else if (event.type == MapNotify && event.xmap.event == root && window == None &&
-                   !event.xmap.override_redirect && windowPid(display, event.xmap.window) == child) {
-            window = event.xmap.window;
-            mapped = at;
-            mappedCpu = cpuMs(child);
+        } else if (event.type == UnmapNotify && event.xunmap.event == root && event.xunmap.window == first_.window &&
+                   choice >= 0 && unmapped < 0) {
+            unmapped = at;
+        } else if (event.type == MapNotify && event.xmap.event == root && watched->window == None &&
+                   !event.xmap.override_redirect) {
+            const long pid = windowPid(display, event.xmap.window);
+            if (watched == &first_ ? pid != child : (pid <= 0 || pid == child))
+                continue;
+            watched->window = event.xmap.window;
+            watched->pid = pid_t(pid);
+            watched->mapped = at;
+            if (watched == &first_)
+                mappedCpu = cpuMs(child);
             Window ignoredRoot;
             int x, y;
             unsigned int w = 0, h = 0, border, depth;
-            XGetGeometry(display, window, &ignoredRoot, &x, &y, &w, &h, &border, &depth);
-            width = int(w);
-            height = int(h);
-            if (!damages.count(window))
+            XGetGeometry(display, watched->window, &ignoredRoot, &x, &y, &w, &h, &border, &depth);
+            watched->width = int(w);
+            watched->height = int(h);
+            if (!damages.count(watched->window))
                 std::fprintf(stderr, "xstart: the window was mapped before it was seen created\n");
         } else if (event.type == damageEvent + XDamageNotify) {
             const auto &damage = *reinterpret_cast<XDamageNotifyEvent *>(&event);
-            if (window == None || damage.drawable != window)
+            if (watched->window == None || damage.drawable != watched->window)
                 continue;
             XRectangle area = damage.area;
-            if (painted < 0) {
-                XUnionRectWithRegion(&area, drawn, drawn);
-                if (XRectInRegion(drawn, 0, 0, unsigned(width), unsigned(height)) == RectangleIn) {
-                    painted = at;
-                    lastDamage = at;
+            if (watched->painted < 0) {
+                XUnionRectWithRegion(&area, watched->drawn, watched->drawn);
+                if (XRectInRegion(watched->drawn, 0, 0, unsigned(watched->width), unsigned(watched->height)) ==
+                    RectangleIn) {
+                    watched->painted = at;
+                    watched->lastDamage = at;
                 }
             } else {
+                // The rectangles are the first window's; a zoomed window
+                // has them larger.
+                const double by = first_.width > 0 ? double(watched->width) / first_.width : 1.0;
                 bool counts = true;
                 for (const Rect &r : ignored)
-                    if (r.contains(area))
+                    if (Rect{int(r.x * by), int(r.y * by), int(r.w * by + 1), int(r.h * by + 1)}.contains(area))
                         counts = false;
                 if (counts && closeAsked < 0)
-                    lastDamage = at;
+                    watched->lastDamage = at;
             }
         }
     }
-    XDestroyRegion(drawn);
+    XDestroyRegion(first_.drawn);
+    XDestroyRegion(again.drawn);
     XCloseDisplay(display);
 
-    const auto ms = [&](double t) { return t < 0 ? -1.0 : t - launch; };
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("mapped_ms=%.1f paint_ms=%.1f settled_ms=%.1f mapped_cpu_ms=%.1f maxrss_kib=%ld exit=%d\n", ms(mapped),
-                ms(painted), ms(lastDamage), mappedCpu, long(usage.ru_maxrss), code);
-    return mapped >= 0 && painted >= 0 && code == 0 ? 0 : 1;
+    const auto ms = [](double t, double from) { return t < 0 || from < 0 ? -1.0 : t - from; };
+    const auto code = [](int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); };
+    std::printf("mapped_ms=%.1f paint_ms=%.1f settled_ms=%.1f mapped_cpu_ms=%.1f maxrss_kib=%ld exit=%d",
+                ms(first_.mapped, launch), ms(first_.painted, launch), ms(first_.lastDamage, launch), mappedCpu,
+                long(first_.usage.ru_maxrss), code(first_.status));
+    bool ok = first_.mapped >= 0 && first_.painted >= 0 && code(first_.status) == 0;
+    if (zoom) {
+        std::printf(" zoom_mapped_ms=%.1f zoom_paint_ms=%.1f zoom_gap_ms=%.1f zoom_maxrss_kib=%ld zoom_exit=%d",
+                    ms(again.mapped, choice), ms(again.painted, choice), ms(again.mapped, unmapped),
+                    long(again.usage.ru_maxrss), again.ended ? code(again.status) : -1);
+        ok = ok && again.mapped >= 0 && again.painted >= 0 && again.ended && code(again.status) == 0;
+    }
+    std::printf("\n");
+    return ok ? 0 : 1;
 }

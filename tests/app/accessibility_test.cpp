@@ -1,6 +1,7 @@
 #include "support/mainwindow.h"
 #include "support/testmain.h"
 
+#include "app/optionsmenu.h"
 #include "app/tablekeyboard.h"
 #include "animation/animationview.h"
 #include "windows/auxiliarywindows.h"
@@ -10,6 +11,7 @@
 #include <QAccessibleTextInterface>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -102,6 +104,37 @@ private slots:
                 QCOMPARE(spokenName(button), QString(button->toolTip()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             }
         QVERIFY(viewButtons >= 40);
+    }
+
+    // Every control of the main window and of the windows it opens is
+    // spoken without the blanks that set its caption off on the screen
+    // (" Wyjdź", " Pierwiastek "), and a caption that ends in an ellipsis
+    // writes it one way, "...", right after the word.
+    void spokenNamesAreTrimmed()
+    {
+        QMenu *menu = f.window->optionsMenu().SetupPopupMenu();
+        for (const char *item : {"OProgramie1", "Oautorze1", "Staefiz1", "Przedr1", "Pomocy1"})
+            menu->findChild<QAction *>(QLatin1StringView(item))->trigger();
+        AuxiliaryWindows &windows = f.window->auxiliaryWindows();
+        windows.show(new TFiszka(windows, programCatalogue(), f.window.get(), QStringLiteral("Żelazo")));
+        QList<QWidget *> tops = windows.windows();
+        QCOMPARE(tops.size(), 6);
+        tops << f.window.get();
+        QCOMPARE(f.find<QAbstractButton>(QStringLiteral("SpeedButton4"))->text(), QStringLiteral(" Wyjdź")); // as shown
+        QCOMPARE(spokenName(f.find("SpeedButton4")), QStringLiteral("Wyjdź"));
+        static const QRegularExpression badEllipsis(QStringLiteral("\\s\\.\\.\\.|…|[^.]\\.\\.$"));
+        int spoken = 0;
+        for (QWidget *top : tops)
+            for (QWidget *w : top->findChildren<QWidget *>()) {
+                if (!isControl(w))
+                    continue;
+                const QString name = spokenName(w);
+                QVERIFY2(name == name.trimmed(), qPrintable(w->objectName() + QStringLiteral(": \"") + name + u'"'));
+                ++spoken;
+                if (auto *button = qobject_cast<QAbstractButton *>(w))
+                    QVERIFY2(!button->text().contains(badEllipsis), qPrintable(button->text()));
+            }
+        QVERIFY(spoken > 200);
     }
 
     // The tabbed control is spoken as the page it shows; the table as the

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -137,7 +138,7 @@ private slots:
         QTest::newRow("English name caption") << "NazAngLabText" << "Nazwa angielska pierwiastka.";
         QTest::newRow("English name value") << "NazAngLab" << "Nazwa angielska pierwiastka.";
         QTest::newRow("atomic number")
-            << "LiczAtomLab" << lines({"Liczba atomowa pierwiastka.", "Ilość protonów w jądrze atomowym."});
+            << "LiczAtomLab" << lines({"Liczba atomowa pierwiastka.", "Liczba protonów w jądrze atomowym."});
         QTest::newRow("discovery button")
             << "RokOdkrycButton"
             << lines({"Koloruje pierwiastki:", "- znane w czasach starożytnych,", "- poznane w średniowieczu,",
@@ -160,7 +161,7 @@ private slots:
                       "Za trwałe uznaje się izotopy o czasie połowicznego", "rozpadu większym od 1 mld lat."});
         const QString isotopes =
             lines({"Ważniejsze izotopy pierwiastka wraz z czasem połowicznego",
-                   "rozpadu i zawartością w przyrodzie(tylko najważniejsze).",
+                   "rozpadu i zawartością w przyrodzie (tylko najważniejsze).",
                    "Jądra z literą m przy masie atomowej to jądra wzbudzone", "tzw. izomery jądrowe.", "Uwaga!",
                    "Za trwałe uznaje się izotopy o czasie połowicznego rozpadu", "większym od 1 mld lat."});
         QTest::newRow("isotopes text") << "IzotopyRichEdit" << isotopes;
@@ -175,7 +176,7 @@ private slots:
             << lines({"Koloruje pierwiastki według podatności magnetycznej:", "paramagnetyki,", "diamagnetyki."});
         QTest::newRow("shell L button") << "PowLButton"
                                         << lines({"Koloruje pierwiastki według:",
-                                                  "zmiany w ilości elektronów na powłoce L",
+                                                  "zmian liczby elektronów na powłoce L",
                                                   "w funkcji rosnącej liczby atomowej."});
     }
     void hints()
@@ -185,6 +186,24 @@ private slots:
         QWidget *w = f.find(control);
         QVERIFY(w);
         QCOMPARE(w->toolTip(), hint);
+    }
+
+    // Things that are counted take "liczba", never "ilość", in every hint of
+    // the window; and a bracket has a space before it.
+    void hintsCountWithLiczba()
+    {
+        static const QRegularExpression amountOfCountable(
+            QStringLiteral("\\b[Ii]lo(ść|ści|ścią)\\s+(\\w+\\s+)?(protonów|neutronów|elektronów|atomów|izotopów|"
+                           "pierwiastków|cząsteczek|cząstek|jonów|powłok)"));
+        static const QRegularExpression glued(QStringLiteral("\\w\\("));
+        int hints = 0;
+        for (QWidget *w : f.window->findChildren<QWidget *>()) {
+            const QString hint = w->toolTip();
+            hints += !hint.isEmpty();
+            QVERIFY2(!hint.contains(amountOfCountable), qPrintable(w->objectName() + QStringLiteral(": ") + hint));
+            QVERIFY2(!hint.contains(glued), qPrintable(w->objectName() + QStringLiteral(": ") + hint));
+        }
+        QVERIFY(hints > 100);
     }
 
     void captionsAndGroups_data()
@@ -227,7 +246,8 @@ private slots:
         QVERIFY(!w->font().bold());
     }
 
-    // Captions in regular Arial 11, values in bold Arial 13, the symbol 48.
+    // Captions in regular Arial 11, values in bold Arial 13, the symbol 48;
+    // the kind of enthalpy is a word of its caption.
     void fonts()
     {
         int captions = 0, values = 0;
@@ -236,7 +256,7 @@ private slots:
                 const QString name = w->objectName();
                 const QFont font = w->font();
                 QVERIFY2(font.families().contains(QStringLiteral("Arial")), qPrintable(name));
-                if (name.endsWith(u"LabText")) {
+                if (name.endsWith(u"LabText") || name == u"RodzMolEntAtomLab") {
                     QCOMPARE(font.pixelSize(), 11);
                     QVERIFY(!font.bold());
                     ++captions;
@@ -246,8 +266,8 @@ private slots:
                     ++values;
                 }
             }
-        QCOMPARE(captions, 54);
-        QCOMPARE(values, 46);
+        QCOMPARE(captions, 55);
+        QCOMPARE(values, 45);
     }
 
     // Every view button: 11 x 11, no caption, the hand, a hint.
@@ -325,15 +345,32 @@ private slots:
     {
         f.choosePage(4);
         f.moveOnto(2);
-        QCOMPARE(f.shown("RodzMolEntAtomLab"), QStringLiteral("wrzenia:"));
+        // One caption in one style with one colon, "Molowa entalpia
+        // wrzenia [kJ/mol]:", then the value: the kind reads as a word of it.
+        const QFont captionFont = f.find<QLabel>(QStringLiteral("RodzMolEntAtomLabText"))->font();
+        const int space = QFontMetrics(captionFont).horizontalAdvance(u' ');
+        const auto line = [&] {
+            QStringList words;
+            int right = 0;
+            for (const char *name : {"RodzMolEntAtomLabText", "RodzMolEntAtomLab", "MolEntAtomLabText"}) {
+                auto *label = f.find<QLabel>(QLatin1StringView(name));
+                if (label->font() != captionFont)
+                    return QStringLiteral("%1 in another font").arg(label->text());
+                // A space's width between the words, give or take two pixels.
+                if (right && qAbs(label->x() - right - space) > 2)
+                    return QStringLiteral("a gap of %1 before %2").arg(label->x() - right).arg(label->text());
+                words << label->text();
+                right = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+            }
+            if (right >= f.find(QStringLiteral("MolEntAtomLab"))->x())
+                return QStringLiteral("the value stands under the caption");
+            return words.join(u' ');
+        };
+        QCOMPARE(line(), QStringLiteral("Molowa entalpia wrzenia [kJ/mol]:"));
         QCOMPARE(f.shown("MolEntAtomLab"), m_catalogue.element(2).MolEntAtom);
         f.moveOnto(26);
-        QCOMPARE(f.shown("RodzMolEntAtomLab"), QStringLiteral("atomizacji:"));
-        // Left to right: caption, kind, unit, value.
-        QList<int> lefts;
-        for (const char *name : {"RodzMolEntAtomLabText", "RodzMolEntAtomLab", "MolEntAtomLabText", "MolEntAtomLab"})
-            lefts << f.find(QLatin1StringView(name))->x();
-        QVERIFY(std::is_sorted(lefts.begin(), lefts.end()));
+        QCOMPARE(line(), QStringLiteral("Molowa entalpia atomizacji [kJ/mol]:"));
+        QVERIFY(!f.find<QLabel>(QStringLiteral("MolEntAtomLab"))->text().isEmpty());
     }
 
     // Rich-text values are small documents, bold and 10 point; the

@@ -87,9 +87,10 @@ class NazwyIUPACTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // Off by default. On, the buttons of 104 ... 112 show today's symbols in the same font
-    // and place, with today's names as hints and accessible texts; every
-    // other button stays as it was. The menu command plays the over cue.
+    // Off by default. On, the buttons of 104 ... 112 show today's symbols in
+    // their place, two letters in the size of every two-letter symbol (Fr,
+    // Ra), with today's names as hints and accessible texts; every other
+    // button stays as it was. The menu command plays the over cue.
     void buttonsFollowAtOnce()
     {
         Table t; // off by default, the item unchecked
@@ -115,12 +116,16 @@ private slots:
             TMySpeedButton *button = t.element(n);
             const Look &was = before[n - 1];
             QCOMPARE(button->geometry(), was.place);
-            QCOMPARE(button->font().pixelSize(), was.pixels);
+            QCOMPARE(button->font().pixelSize() != was.pixels, n >= 104);
             QCOMPARE(button->text() != was.text, n >= 104);
             QCOMPARE(button->toolTip() != was.hint, n >= 104);
         }
+        const QFont francium = t.element(87)->font();
+        QVERIFY(before[104 - 1].pixels < francium.pixelSize()); // "Unq" was smaller than "Fr"
+        QCOMPARE(t.element(88)->font(), francium);
         for (const ModernName &m : kModernNames) {
             TMySpeedButton *button = t.element(m.numer);
+            QCOMPARE(button->font(), francium);
             QCOMPARE(button->text(), QString::fromUtf8(m.symbol));
             QCOMPARE(button->toolTip(), QString::fromUtf8(m.nazwa));
             QCOMPARE(button->property("NazAng").toString(), QString::fromUtf8(m.nazAng));
@@ -140,6 +145,7 @@ private slots:
         for (int n = 1; n <= Catalogue::kCount; ++n) {
             QCOMPARE(t.element(n)->text(), before[n - 1].text);
             QCOMPARE(t.element(n)->toolTip(), before[n - 1].hint);
+            QCOMPARE(t.element(n)->font().pixelSize(), before[n - 1].pixels);
         }
         QCOMPARE(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("uub")), 112);
         QVERIFY(TableKeyboard::typedElement(t.window->catalogue(), QStringLiteral("kop")) != 112);
@@ -244,7 +250,7 @@ private slots:
         const QString caption = t.item()->text();
         const QString words = caption.left(caption.indexOf(QStringLiteral(" ("))).toUpper();
         QCOMPARE(words, QStringLiteral("NAZWY WSPÓŁCZESNE"));
-        const QString help = TPomocForm::kLines.join(u' ').simplified();
+        const QString help = TPomocForm::plainText().simplified();
         QVERIFY(help.contains(QStringLiteral("OPCJE")));
         QVERIFY(help.indexOf(words) > help.indexOf(QStringLiteral("OPCJE")));
         QVERIFY(help.contains(QStringLiteral("104–112")));

@@ -16,6 +16,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QPushButton>
@@ -31,11 +32,17 @@ namespace {
 // The main window with the programs it starts recorded.
 struct Table : MainWindowFixture {
     QList<QString> started;
+    QStringList noticed; // what the user was told
+    QWidget *noticedOver = nullptr;
 
     explicit Table(const QStringList &missingSounds = {})
     {
         open(programCatalogue(), {missingSounds});
         window->optionsMenu().setProgramStarter([this](const QString &program) { started << program; });
+        window->optionsMenu().setNotice([this](QWidget *parent, const QString &text) {
+            noticed << text;
+            noticedOver = parent;
+        });
     }
     ~Table()
     {
@@ -98,8 +105,10 @@ private slots:
         };
         const Row rows[] = {
             {"Narzdzia1", "Narzędzia", true},
-            {"Staefiz1", "Stałe fizyczne ...", true},
-            {"Przedr1", "Przedrostki ...", true},
+            {"Staefiz1", "Stałe fizyczne...", true},
+            {"Przedr1", "Przedrostki...", true},
+            {"Rozpuszczalnosc1", "Tabela rozpuszczalności...", false},
+            {"Szereg1", "Szereg elektrochemiczny metali...", false},
             {"ZapiszObraz1", "Zapisz obraz tablicy...", false},
             {"DrukujTablice1", "Drukuj tablicę...", true},
             {"Wykres1", "Wykres...", false},
@@ -111,10 +120,10 @@ private slots:
             {"NazwyIUPAC1", "Nazwy współczesne (IUPAC)", false},
             {"Powiekszenie1", "Powiększenie", false},
             {nullptr, nullptr, false},
-            {"Pomocy1", "Pomoc ...", true},
+            {"Pomocy1", "Pomoc...", true},
             {nullptr, nullptr, false},
-            {"OProgramie1", "O programie ...", true},
-            {"Oautorze1", "O autorze ...", false},
+            {"OProgramie1", "O programie...", true},
+            {"Oautorze1", "O autorze...", false},
         };
         t.openMenu();
         const QList<QAction *> items = menu->actions();
@@ -130,13 +139,27 @@ private slots:
             // The four toggles say their state in words; the naming shows a check mark.
             QCOMPARE(items[i]->isCheckable(), items[i]->objectName() == u"NazwyIUPAC1");
         }
+        // One way of writing an ellipsis in every caption of the menu and its
+        // submenus: "...", right after the word, never "…" or " ...".
+        QList<QMenu *> menus{menu};
+        for (int at = 0; at < menus.size(); ++at)
+            for (QAction *a : menus[at]->actions()) {
+                if (a->menu())
+                    menus << a->menu();
+                const QString text = a->text();
+                QVERIFY2(!text.contains(u'…') && !text.contains(QStringLiteral(" ...")), qPrintable(text));
+                QVERIFY2(!text.contains(QStringLiteral("..")) || text.endsWith(QStringLiteral("...")), qPrintable(text));
+            }
+        QVERIFY(menus.size() >= 3);
         QMenu *tools = items[0]->menu();
         QVERIFY(tools);
-        QCOMPARE(tools->actions().size(), 2);
+        QCOMPARE(tools->actions().size(), 3);
         QCOMPARE(tools->actions()[0]->objectName(), QStringLiteral("Kalkurator1"));
         QCOMPARE(tools->actions()[0]->text(), QStringLiteral("Kalkulator"));
-        QCOMPARE(tools->actions()[1]->objectName(), QStringLiteral("Notatnik1"));
-        QCOMPARE(tools->actions()[1]->text(), QStringLiteral("Notatnik"));
+        QCOMPARE(tools->actions()[1]->objectName(), QStringLiteral("MasaMolowa1"));
+        QCOMPARE(tools->actions()[1]->text(), QStringLiteral("Masa molowa..."));
+        QCOMPARE(tools->actions()[2]->objectName(), QStringLiteral("Notatnik1"));
+        QCOMPARE(tools->actions()[2]->text(), QStringLiteral("Notatnik"));
         for (QAction *a : tools->actions())
             QVERIFY(!a->icon().isNull());
     }
@@ -147,11 +170,13 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::newRow("help") << "PomocAction" << "Pomocy1" << "Pomoc ..." << QKeySequence(Qt::Key_F1);
-        QTest::newRow("constants") << "StaleAction" << "Staefiz1" << "Stałe fizyczne ..."
+        QTest::newRow("help") << "PomocAction" << "Pomocy1" << "Pomoc..." << QKeySequence(Qt::Key_F1);
+        QTest::newRow("constants") << "StaleAction" << "Staefiz1" << "Stałe fizyczne..."
                                    << QKeySequence(Qt::CTRL | Qt::Key_S);
-        QTest::newRow("prefixes") << "PrzedrostkiAction" << "Przedr1" << "Przedrostki ..."
+        QTest::newRow("prefixes") << "PrzedrostkiAction" << "Przedr1" << "Przedrostki..."
                                   << QKeySequence(Qt::CTRL | Qt::Key_P);
+        QTest::newRow("molar mass") << "MasaMolowaAction" << "MasaMolowa1" << "Masa molowa..."
+                                    << QKeySequence(Qt::CTRL | Qt::Key_M);
     }
     void actions()
     {
@@ -402,6 +427,29 @@ private slots:
         QCOMPARE(t.log.played, QStringList({kOver, kOver, kOver}));
     }
 
+    // Every "OPCJE → X" of the help names an item of the menu as it reads,
+    // in capitals and without its ellipsis.
+    void helpNamesTheMenuItems()
+    {
+        Table t;
+        QStringList captions;
+        QList<QMenu *> menus{t.menu()};
+        for (int at = 0; at < menus.size(); ++at)
+            for (QAction *a : menus[at]->actions()) {
+                if (a->menu())
+                    menus << a->menu();
+                captions << QString(a->text()).remove(QStringLiteral("...")).toUpper();
+            }
+        static const QRegularExpression named(QStringLiteral("OPCJE → ((?:[[:upper:]()]+ )+)"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
+        int found = 0;
+        for (auto it = named.globalMatch(TPomocForm::plainText()); it.hasNext(); ++found) {
+            const QString item = it.next().captured(1).trimmed();
+            QVERIFY2(captions.contains(item), qPrintable(item));
+        }
+        QVERIFY(found >= 4);
+    }
+
     void externalTools_data()
     {
         QTest::addColumn<QString>("item");
@@ -426,6 +474,19 @@ private slots:
         t.item(qPrintable(item))->trigger();
         QCOMPARE(t.log.played, QStringList{kOver});
         QCOMPARE(t.started, expected.isEmpty() ? QStringList{} : QStringList{path.path(expected)});
+        // Nothing to start: a short message names what was looked for.
+        QCOMPARE(t.noticed.size(), expected.isEmpty() ? 1 : 0);
+        if (expected.isEmpty()) {
+            const bool calculator = item == u"Kalkurator1";
+            const QString &notice = t.noticed.first();
+            QVERIFY2(notice.startsWith(calculator ? QStringLiteral("Nie znaleziono kalkulatora.")
+                                                  : QStringLiteral("Nie znaleziono edytora tekstu.")),
+                     qPrintable(notice));
+            for (const char *program : {"kcalc", "xcalc", "gedit", "kate", "mousepad"})
+                QCOMPARE(notice.contains(QLatin1StringView(program)),
+                         (calculator ? ExternalTools::kCalculators : ExternalTools::kTextEditors).contains(QLatin1StringView(program)));
+            QCOMPARE(t.noticedOver, t.window.get());
+        }
     }
 
     // "Opcje": the click cue, then the menu at the pointer: its top-left
@@ -434,7 +495,7 @@ private slots:
     {
         Table t;
         t.window->move(t.window->x(), 0); // room for the whole menu below the pointer on the test screen
-        QCursor::setPos(t.window->mapToGlobal(QPoint(440, 405)));
+        QCursor::setPos(t.window->mapToGlobal(QPoint(300, 405)));
         QTest::mouseClick(child<QToolButton>(t.window.get(), "SpeedButton2"), Qt::LeftButton);
         QCOMPARE(t.log.played, QStringList{kClick});
         QVERIFY(t.menu()->isVisible());

@@ -191,7 +191,7 @@ private slots:
         QTest::newRow("atomic structure") << 1 << "PromKowalLab" << "PromKowal";
         QTest::newRow("macroscopic") << 2 << "GestoscLab" << "Gestosc";
         QTest::newRow("chemical") << 3 << "StopUtlLab" << "StopUtl";
-        QTest::newRow("phase") << 4 << "RodzMolEntAtomLab" << "RodzMolEntAtom";
+        QTest::newRow("phase") << 4 << "MolEntAtomLab" << "MolEntAtom";
         QTest::newRow("thermal") << 5 << "EntropMolLab" << "EntropMol";
         QTest::newRow("electric") << 6 << "TypPrzewLab" << "TypPrzew";
         QTest::newRow("ions") << 7 << "PotJon4Lab" << "PotJon4";

@@ -91,6 +91,32 @@ private slots:
             QVERIFY2(!texts.contains(QLatin1StringView(english)), english);
     }
 
+    // The few texts of the print dialog that Qt's catalogue leaves in
+    // English are Polish too; the rest still come from Qt's catalogue.
+    void printDialogOptionsInPolish()
+    {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        const auto text = [&](const char *name) {
+            auto *w = dialog.findChild<QWidget *>(QLatin1StringView(name));
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                return shown(button->text());
+            if (auto *group = qobject_cast<QGroupBox *>(w))
+                return group->title();
+            return QStringLiteral("<no %1>").arg(QLatin1StringView(name));
+        };
+        QCOMPARE(text("pagesRadioButton"), QStringLiteral("Strony"));
+        QCOMPARE(text("duplex"), QStringLiteral("Drukowanie dwustronne"));
+        QCOMPARE(text("noDuplex"), QStringLiteral("Wyłączone"));
+        QCOMPARE(text("duplexLong"), QStringLiteral("Wzdłuż dłuższej krawędzi"));
+        QCOMPARE(text("duplexShort"), QStringLiteral("Wzdłuż krótszej krawędzi"));
+        // The printer properties' tab, on a printer with options of its own.
+        QCOMPARE(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Zaawansowane"));
+
+        // Texts that Qt does translate still come from Qt's catalogue.
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Pages from"), QStringLiteral("Strony od"));
+    }
+
     void cardContextMenu()
     {
         QCOMPARE(cardMenuTexts(), (QStringList{QStringLiteral("Skopiuj"), QStringLiteral("Zaznacz wszystko")}));

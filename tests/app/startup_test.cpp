@@ -159,7 +159,7 @@ private slots:
             about->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
         });
         m_window = makeMainWindow(m_log, std::move(s));
-        QCOMPARE(caption, QStringLiteral("KTX - O programie."));
+        QCOMPARE(caption, QStringLiteral("Tablicznik – O programie"));
         QVERIFY(modal);
         QVERIFY(m_log.calls.isEmpty()); // its "OK" plays no cue: the cues are not open yet
         QCOMPARE(storedGroup().value("Showed"), QStringLiteral("1"));
@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(m_window->property("SoundsReady").toBool(), false); // until shown
         QVERIFY(m_window->Animate1()->isActive());
         QCOMPARE(m_window->Animate1()->frameCount(), 32);
-        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, Piątek"));
+        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, piątek"));
         showWindow();
         QVERIFY(control("WitamyLab1")->isVisible());
         QVERIFY(control("WitamyLab2")->isVisible());
@@ -342,7 +342,7 @@ private slots:
         create();
         showWindow();
         QVERIFY(!control("WitamyLab2")->isVisible());
-        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, Piątek"));
+        QCOMPARE(dateText(), QStringLiteral("1 stycznia 2027, piątek"));
         QCOMPARE(clockText(), QStringLiteral("09:05"));
         auto *timer = control<QTimer>("Timer1");
         QVERIFY(timer && timer->isActive());

@@ -1,10 +1,12 @@
 #include "support/mainwindow.h"
 #include "support/testmain.h"
 
+#include "app/optionsmenu.h"
 #include "app/tablekeyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -261,9 +263,115 @@ private slots:
             key(Qt::Key_Tab);
             QCOMPARE(focused()->objectName(), name);
         }
-        key(Qt::Key_Escape); // back to the table, nothing reset
+        key(Qt::Key_Escape); // back to the table, with the reset
         QCOMPARE(focused(), &keyboard());
-        QVERIFY(f.log.played.isEmpty());
+        QCOMPARE(f.log.played, QStringList{kClick});
+    }
+
+    // Escape resets the table wherever the focus is in the window, and
+    // brings the focus back to the table.
+    void escapeResetsWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("the table") << QStringLiteral("Tablica");
+        QTest::newRow("a command button") << QStringLiteral("SpeedButton1");
+        QTest::newRow("the tabs") << QStringLiteral("PageControl1");
+        QTest::newRow("a view button") << QStringLiteral("PromAtomButton");
+        QTest::newRow("nothing") << QString();
+    }
+    void escapeResetsWhereverTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        f.pin(26);
+        QVERIFY(f.pinned());
+        if (focus.isEmpty())
+            focused()->clearFocus();
+        else
+            f.find(focus)->setFocus();
+        f.log.played.clear();
+        key(Qt::Key_Escape);
+        QVERIFY(!f.pinned());
+        QCOMPARE(f.caption(), QStringLiteral("Tablicznik"));
+        QCOMPARE(f.element(26)->textColor(), colour(SystemColour::BtnText));
+        QCOMPARE(f.log.played, QStringList{kClick});
+        QCOMPARE(focused(), &keyboard());
+    }
+
+    // An open menu takes its Escape: it closes, the table stays as it is.
+    void escapeInAnOpenMenuOnlyClosesIt()
+    {
+        f.pin(26);
+        QMenu *menu = f.window->optionsMenu().SetupPopupMenu();
+        menu->popup(f.window->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        key(Qt::Key_Escape);
+        QVERIFY(menu->isHidden());
+        QVERIFY(f.pinned());
+        QCOMPARE(f.state("PinnedNumber").toInt(), 26);
+    }
+
+    // A typed word ends at any key that is not a letter; the letters after
+    // it, however quick, begin a new word.
+    void typedWordEndsAtAnyOtherKey_data()
+    {
+        QTest::addColumn<int>("between");
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("arrow") << int(Qt::Key_Right);
+        QTest::newRow("digit") << int(Qt::Key_1);
+        QTest::newRow("minus") << int(Qt::Key_Minus);
+        QTest::newRow("enter") << int(Qt::Key_Return);
+    }
+    void typedWordEndsAtAnyOtherKey()
+    {
+        QFETCH(int, between);
+        type(QStringLiteral("fe"));
+        QCOMPARE(cursor(), 26);
+        key(Qt::Key(between));
+        type(QStringLiteral("cu"));
+        QCOMPARE(cursor(), 29);
+        type(QStringLiteral("cu")); // still one word without another key: "cucu" is no element
+        QCOMPARE(cursor(), 29);
+        key(Qt::Key(between));
+        type(QStringLiteral("n"));
+        QCOMPARE(cursor(), 7);
+    }
+
+    // Pinned iron, the pointer moved on to copper, then the reset: every
+    // page shows iron, as the pages did at the reset, alike; pointing shows
+    // copper on every page, alike.
+    void afterTheResetEveryPageShowsTheSame()
+    {
+        f.pin(26);
+        f.moveOnto(29);
+        QCOMPARE(f.state("LastShownName").toString(), QStringLiteral("Żelazo")); // pinned
+        key(Qt::Key_Escape);
+        QVERIFY(!f.pinned());
+        const struct {
+            int page;
+            const char *value;
+            QString ElementRecord::*field;
+        } checks[] = {
+            {0, "NazPolLab", &ElementRecord::Nazwa},   {1, "PromAtomLab", &ElementRecord::PromAtom},
+            {3, "WartTypLab", &ElementRecord::WartTyp}, {4, "TempTopLab", &ElementRecord::TempTop},
+            {0, "MasaAtomLab", &ElementRecord::MasaAtom},
+        };
+        for (const int numer : {26, 29}) {
+            if (numer == 29)
+                f.moveTo(f.element(29), QPoint(3, 3)); // the pointer moves on copper
+            const ElementRecord &element = f.window->catalogue().element(numer);
+            for (const auto &check : checks) {
+                f.pages()->setCurrentIndex(check.page);
+                QCOMPARE(f.shown(QLatin1StringView(check.value)), element.*check.field);
+                QCOMPARE(f.shown(QStringLiteral("LiczAtomLab")), QString::number(numer));
+            }
+        }
+        // With nothing under the pointer, every page is empty alike.
+        f.moveTo(MainWindowFixture::background());
+        key(Qt::Key_Escape);
+        for (const auto &check : checks) {
+            f.pages()->setCurrentIndex(check.page);
+            QVERIFY2(f.shown(QLatin1StringView(check.value)).isEmpty(), check.value);
+        }
     }
 
     void spaceAndEnterClickAFocusedCommand()

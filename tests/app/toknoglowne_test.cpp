@@ -6,6 +6,7 @@
 #include "support/testmain.h"
 #include "data/appinfo.h"
 
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -135,7 +136,11 @@ private slots:
 
     void elementButtons()
     {
-        QCOMPARE(m_window->findChildren<TMySpeedButton *>().size(), 113); // with the placeholder
+        // With the placeholder, and with today's 113 ... 118, made once and
+        // hidden in the table of 112.
+        QCOMPARE(m_window->findChildren<TMySpeedButton *>().size(), 119);
+        for (int n = 113; n <= 118; ++n)
+            QVERIFY(!m_window->elementButton(n)->isVisible());
         for (int n = 1; n <= 112; ++n) {
             TMySpeedButton *b = m_window->elementButton(n);
             QCOMPARE(b->objectName(), QStringLiteral("MySpeedButton%1").arg(n));
@@ -177,22 +182,28 @@ private slots:
         QVERIFY(!m_window->isVisible());
     }
 
-    void valueReaderReportsMalformedText()
+    // A malformed number is logged with the value and where it stands, no
+    // box interrupts the lesson, and the value counts as missing.
+    void valueReaderLogsMalformedText()
     {
-        QString shown, title;
+        int boxes = 0;
         QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            shown = box->text();
-            title = box->windowTitle();
-            box->accept();
+            if (auto *box = QApplication::activeModalWidget()) {
+                ++boxes;
+                box->close();
+            }
         });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("niepoprawna liczba \"\\+4,-4\"")));
         const auto bad = m_window->StringToFloat(u"+4,-4");
         QVERIFY(bad.noNumber);
-        QCOMPARE(shown, QStringLiteral("Dupa11111111"));
-        QCOMPARE(title, QStringLiteral("Tablicznik"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "\"około 126\" pierwiastka 26 \\(Fe\\), pole PromAtom; pominięta")));
+        const ElementRecord &iron = m_window->catalogue().element(26);
+        QVERIFY(m_window->StringToFloat(u"około 126", &iron, &ElementRecord::PromAtom).noNumber);
+        QCoreApplication::processEvents();
+        QCOMPARE(boxes, 0);
 
-        // No data is silent: a box here would block the test.
+        // No data is silent.
         QVERIFY(m_window->StringToFloat(u"-").noNumber);
         QVERIFY(m_window->StringToFloat(u"").noNumber);
         QCOMPARE(m_window->StringToFloat(u"(2,2)").value, 2.2);

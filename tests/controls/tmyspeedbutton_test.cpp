@@ -90,11 +90,23 @@ private slots:
         QVERIFY(m_button->font().bold());
     }
 
-    void smallerSymbolsFrom104()
+    // Three-letter symbols (the systematic ones of 104 ... 112) are
+    // smaller; a two-letter one is not, on any element, and the size
+    // follows the symbol when the names change.
+    void smallerThreeLetterSymbols()
     {
         ElementRecord r = m_record;
         r.Numer = 104;
+        r.Symbol = QStringLiteral("Unq");
         TMySpeedButton b(r, nullptr);
+        QCOMPARE(b.font().pixelSize(), 15);
+        r.Symbol = QStringLiteral("Rf");
+        b.showNames();
+        QCOMPARE(b.text(), QStringLiteral("Rf"));
+        QCOMPARE(b.font().pixelSize(), 20);
+        QVERIFY(b.font().bold());
+        r.Symbol = QStringLiteral("Unq");
+        b.showNames();
         QCOMPARE(b.font().pixelSize(), 15);
     }
 

@@ -59,8 +59,8 @@ private slots:
     void description_data()
     {
         QTest::addColumn<int>("numer");
-        for (int n = 1; n <= Catalogue::kCount; ++n)
-            QTest::newRow(qPrintable(m_catalogue.element(n).Nazwa)) << n;
+        for (const ElementRecord &element : m_catalogue)
+            QTest::newRow(qPrintable(element.Nazwa)) << element.Numer;
     }
     void description()
     {

@@ -130,7 +130,7 @@ private slots:
         const std::array<const char *, 7> unqShells{"2", "8", "18", "32", "32", "10", "2"};
         for (int s = 0; s < 7; ++s)
             row(104, kShellFields[s], QString::fromLatin1(unqShells[s]));
-        row(104, "Izotopy", QStringLiteral("{\\super 257}Unq (4,7 sek.)."));
+        row(104, "Izotopy", QStringLiteral("{\\super 257}Unq (4,7 sek.), {\\super 261}Unq (65 sek.)."));
         row(104, "NazAng", QStringLiteral("Unnilquadium"));
         row(104, "NazLac", QStringLiteral("Unnilquadium"));
         row(112, "NazAng", QStringLiteral("Ununbium"));

@@ -65,7 +65,27 @@ private slots:
         for (int n = 19; n <= 36; ++n)
             QCOMPARE(elementRect(n).left(), lefts[n - 19]);
         QVERIFY(elementRect(0).isNull());
-        QVERIFY(elementRect(113).isNull());
+        QVERIFY(elementRect(119).isNull());
+    }
+
+    // Today's table: 113 ... 118 fill columns 13 to 18 of period 7, each in
+    // a place of its own among all 118, with two-letter symbols at the
+    // table's usual height.
+    void todaysTableFillsPeriod7()
+    {
+        QSet<QPair<int, int>> used;
+        for (int n = 1; n <= 118; ++n) {
+            const QRect r = elementRect(n);
+            QVERIFY2(!used.contains({r.left(), r.top()}), qPrintable(QString::number(n)));
+            used.insert({r.left(), r.top()});
+        }
+        for (int n = 113; n <= 118; ++n) {
+            QCOMPARE(elementRect(n), QRect(6 + 34 * (n - 101), 392, 33, 32));
+            QCOMPARE(symbolPixels(n), 20);
+        }
+        // Each stands under its group's element of period 6: thallium ... radon.
+        for (int n = 113; n <= 118; ++n)
+            QCOMPARE(elementRect(n).left(), elementRect(n - 32).left());
     }
 
     void symbolHeights()
@@ -74,6 +94,12 @@ private slots:
         QCOMPARE(symbolPixels(103), 20);
         QCOMPARE(symbolPixels(104), 15);
         QCOMPARE(symbolPixels(112), 15);
+        // By the symbol shown: the number of letters decides.
+        QCOMPARE(symbolPixels(u"H"), 20);
+        QCOMPARE(symbolPixels(u"Fr"), 20);
+        QCOMPARE(symbolPixels(u"Rf"), 20);
+        QCOMPARE(symbolPixels(u"Unq"), 15);
+        QCOMPARE(symbolPixels(u"Uub"), 15);
     }
 };
 

@@ -37,21 +37,35 @@ staged_files() {
   done
   cmp -s "$SOURCE_DIR/resources/icons/scalable.svg" "$root/share/icons/hicolor/scalable/apps/$APP_ID.svg" \
     || fail "the scalable icon is not the generated one"
+  # Both manual pages describe the options, the keys and the zoom, with its levels.
+  local page section
+  for page in "man/man1/tablicznik.1.gz OPTIONS KEYS ZOOM" "man/pl/man1/tablicznik.1.gz OPCJE KLAWISZE POWIĘKSZENIE"; do
+    set -- $page
+    local text
+    text=$(gzip -dc "$root/share/$1")
+    shift
+    for section in "$@"; do
+      grep -qx ".SH $section" <<<"$text" || fail "$page: no section $section"
+    done
+    grep -q "100, 125, 150," <<<"$text" || fail "$page: the zoom levels are not listed"
+  done
   echo "staged install: $(expected_files | wc -l) files as expected"
 }
 
-# desktop-file-validate passes the entry (hints are allowed), and the entry
-# names the installed program and icons.
+# desktop-file-validate passes the entry (hints are allowed, except the one
+# of a second main category, which lists the program twice in some menus),
+# and the entry names the installed program and icons.
 desktop_entry() {
   local entry="$root/share/applications/$APP_ID.desktop" out
   out=$(desktop-file-validate "$entry" 2>&1) || { echo "$out"; fail "desktop-file-validate failed"; }
   [ -z "$out" ] || echo "$out"
   ! grep -qE ': (error|warning):' <<<"$out" || fail "desktop-file-validate reports errors or warnings"
+  ! grep -q 'more than one main category' <<<"$out" || fail "more than one main category"
   key() { sed -n "s/^$1=//p" "$entry"; }
   [ "$(key Exec)" = tablicznik ] || fail "Exec is '$(key Exec)'"
   [ -x "$root/bin/$(key Exec)" ] || fail "Exec names no installed program"
   [ "$(key Icon)" = "$APP_ID" ] || fail "Icon is '$(key Icon)'"
-  [ "$(key Categories)" = "Education;Science;Chemistry;" ] || fail "Categories are '$(key Categories)'"
+  [ "$(key Categories)" = "Education;Chemistry;" ] || fail "Categories are '$(key Categories)'"
   local name
   for name in Name 'Name\[pl\]' GenericName 'GenericName\[pl\]' Comment 'Comment\[pl\]' Keywords 'Keywords\[pl\]'; do
     [ -n "$(key "$name")" ] || fail "no $name"
@@ -120,10 +134,12 @@ package() {
   [[ "$(field Maintainer)" == "Tablicznik project <"*">" ]] || fail "Maintainer is '$(field Maintainer)'"
   local depends dependency
   depends=$(field Depends)
-  for dependency in fonts-liberation2 fonts-dejavu-core qt6-translations-l10n qt6-base-abi libqt6widgets6 \
+  for dependency in fonts-liberation2 fonts-dejavu-core qt6-translations-l10n libqt6widgets6 \
       libqt6multimedia6 libc6; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
   done
+  # Public Qt interfaces only: the package takes any Qt 6 update.
+  ! grep -q "qt6-base-abi" <<<"$depends" || fail "Depends ties the package to one Qt build: $depends"
   [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | LC_ALL=C sort | tr '\n' ' ')" = "./control ./md5sums " ] \
     || fail "the control archive holds more than control and md5sums"
   diff -u <(PREFIX=/usr expected_files) \

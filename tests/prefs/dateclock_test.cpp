@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
 
 using namespace tablicznik;
@@ -28,18 +29,18 @@ private slots:
     {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("line");
-        QTest::newRow("January") << QDate(2027, 1, 1) << "1 stycznia 2027, Piątek";
-        QTest::newRow("February") << QDate(2027, 2, 1) << "1 lutego 2027, Poniedziałek";
-        QTest::newRow("March") << QDate(2027, 3, 1) << "1 marca 2027, Poniedziałek";
-        QTest::newRow("April") << QDate(2027, 4, 1) << "1 kwietnia 2027, Czwartek";
-        QTest::newRow("May") << QDate(2027, 5, 1) << "1 maja 2027, Sobota";
-        QTest::newRow("June") << QDate(2027, 6, 1) << "1 czerwca 2027, Wtorek";
-        QTest::newRow("July") << QDate(2027, 7, 1) << "1 lipca 2027, Czwartek";
-        QTest::newRow("August") << QDate(2027, 8, 1) << "1 sierpnia 2027, Niedziela";
-        QTest::newRow("September") << QDate(2027, 9, 1) << "1 września 2027, Środa";
-        QTest::newRow("October") << QDate(2027, 10, 1) << "1 października 2027, Piątek";
-        QTest::newRow("November") << QDate(2027, 11, 1) << "1 listopada 2027, Poniedziałek";
-        QTest::newRow("December") << QDate(2027, 12, 1) << "1 grudnia 2027, Środa";
+        QTest::newRow("January") << QDate(2027, 1, 1) << "1 stycznia 2027, piątek";
+        QTest::newRow("February") << QDate(2027, 2, 1) << "1 lutego 2027, poniedziałek";
+        QTest::newRow("March") << QDate(2027, 3, 1) << "1 marca 2027, poniedziałek";
+        QTest::newRow("April") << QDate(2027, 4, 1) << "1 kwietnia 2027, czwartek";
+        QTest::newRow("May") << QDate(2027, 5, 1) << "1 maja 2027, sobota";
+        QTest::newRow("June") << QDate(2027, 6, 1) << "1 czerwca 2027, wtorek";
+        QTest::newRow("July") << QDate(2027, 7, 1) << "1 lipca 2027, czwartek";
+        QTest::newRow("August") << QDate(2027, 8, 1) << "1 sierpnia 2027, niedziela";
+        QTest::newRow("September") << QDate(2027, 9, 1) << "1 września 2027, środa";
+        QTest::newRow("October") << QDate(2027, 10, 1) << "1 października 2027, piątek";
+        QTest::newRow("November") << QDate(2027, 11, 1) << "1 listopada 2027, poniedziałek";
+        QTest::newRow("December") << QDate(2027, 12, 1) << "1 grudnia 2027, środa";
     }
     void everyMonth()
     {
@@ -53,20 +54,32 @@ private slots:
     {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("line");
-        QTest::newRow("Sunday") << QDate(2026, 12, 6) << "6 grudnia 2026, Niedziela";
-        QTest::newRow("Monday") << QDate(2026, 12, 7) << "7 grudnia 2026, Poniedziałek";
-        QTest::newRow("Tuesday") << QDate(2026, 12, 8) << "8 grudnia 2026, Wtorek";
-        QTest::newRow("Wednesday") << QDate(2026, 12, 9) << "9 grudnia 2026, Środa";
-        QTest::newRow("Thursday") << QDate(2026, 12, 10) << "10 grudnia 2026, Czwartek";
-        QTest::newRow("Friday") << QDate(2026, 12, 11) << "11 grudnia 2026, Piątek";
-        QTest::newRow("Saturday") << QDate(2026, 12, 12) << "12 grudnia 2026, Sobota";
-        QTest::newRow("leap day") << QDate(2028, 2, 29) << "29 lutego 2028, Wtorek";
+        QTest::newRow("Sunday") << QDate(2026, 12, 6) << "6 grudnia 2026, niedziela";
+        QTest::newRow("Monday") << QDate(2026, 12, 7) << "7 grudnia 2026, poniedziałek";
+        QTest::newRow("Tuesday") << QDate(2026, 12, 8) << "8 grudnia 2026, wtorek";
+        QTest::newRow("Wednesday") << QDate(2026, 12, 9) << "9 grudnia 2026, środa";
+        QTest::newRow("Thursday") << QDate(2026, 12, 10) << "10 grudnia 2026, czwartek";
+        QTest::newRow("Friday") << QDate(2026, 12, 11) << "11 grudnia 2026, piątek";
+        QTest::newRow("Saturday") << QDate(2026, 12, 12) << "12 grudnia 2026, sobota";
+        QTest::newRow("leap day") << QDate(2028, 2, 29) << "29 lutego 2028, wtorek";
     }
     void everyWeekday()
     {
         QFETCH(QDate, date);
         QFETCH(QString, line);
         QCOMPARE(dateLine(date), line);
+    }
+
+    // Every day of a leap year reads as the Polish calendar writes it: the
+    // month in the genitive, the weekday in lower case.
+    void aWholeYearAsPolishWritesIt()
+    {
+        const QLocale polish(QLocale::Polish, QLocale::Poland);
+        for (QDate day(2028, 1, 1); day.year() == 2028; day = day.addDays(1)) {
+            const QString line = dateLine(day);
+            QCOMPARE(line, polish.toString(day, QStringLiteral("d MMMM yyyy, dddd")));
+            QCOMPARE(line, line.toLower());
+        }
     }
 
     void clockTexts_data()
@@ -123,11 +136,11 @@ private slots:
         at(2026, 12, 31, 23, 59, 30);
         m_dateClock->setDateLine();
         m_dateClock->showTime();
-        QCOMPARE(m_date->text(), QStringLiteral("31 grudnia 2026, Czwartek"));
+        QCOMPARE(m_date->text(), QStringLiteral("31 grudnia 2026, czwartek"));
         at(2027, 1, 1, 0, 0, 1);
         m_dateClock->tick();
         QCOMPARE(m_clock->text(), QStringLiteral("00:00"));
-        QCOMPARE(m_date->text(), QStringLiteral("31 grudnia 2026, Czwartek"));
+        QCOMPARE(m_date->text(), QStringLiteral("31 grudnia 2026, czwartek"));
     }
 
     void hiddenClockStillKeepsTime()

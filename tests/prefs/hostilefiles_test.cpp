@@ -367,7 +367,8 @@ private slots:
     // A store that cannot be read at all is not replaced either.
     void unreadableStoreIsLeftAlone()
     {
-        QVERIFY(writeStore("[2.00]\nShowed=1\nPlaySounds=0\n", 30, false));
+        const QByteArray store("[2.00]\nShowed=1\nPlaySounds=0\n");
+        QVERIFY(writeStore(store, store.size(), false));
         QVERIFY(QFile::setPermissions(m_file, {}));
         if (!unreadableFor(m_file))
             QSKIP("this user reads any file (root): a file without read permission cannot be made");
@@ -380,7 +381,7 @@ private slots:
         QVERIFY(QFile::setPermissions(m_file, QFile::ReadOwner));
         QFile file(m_file);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[2.00]\nShowed=1\nPlaySounds=0\n"));
+        QCOMPARE(file.readAll(), store);
     }
 
     // A store at the limit is still read: the limit is far above any real

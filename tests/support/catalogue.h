@@ -31,7 +31,7 @@ inline const Catalogue &programCatalogue()
     return loaded;
 }
 
-// Element 1 ... 112 of the program's catalogue.
+// Element 1 ... 118 of the program's catalogue, whatever the naming.
 inline const ElementRecord &elementRecord(int numer) { return programCatalogue().element(numer); }
 
 // The atomic number of the element with that symbol; 0 when there is none.
@@ -139,7 +139,7 @@ inline Catalogue patchedCatalogue(const std::vector<Patch> &patches)
 {
     QTemporaryDir dir;
     dir.setAutoRemove(true);
-    for (int n = 1; n <= Catalogue::kCount; ++n) {
+    for (int n = 1; n <= Catalogue::kModernCount; ++n) {
         const QString stem = QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
         QFile::copy(QStringLiteral(":/catalogue/%1.rtf").arg(stem), dir.filePath(stem + QStringLiteral(".rtf")));
         QFile in(QStringLiteral(":/catalogue/%1.json").arg(stem));

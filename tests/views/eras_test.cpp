@@ -1,6 +1,8 @@
 #include "support/testmain.h"
 #include "support/viewtable.h"
 
+#include <QRegularExpression>
+
 using namespace tablicznik;
 using namespace tablicznik::testing;
 
@@ -69,9 +71,11 @@ private slots:
         QVERIFY(table.choose(QStringLiteral("Star1")));
         QCOMPARE(table.enabledElements(), without(kAntiquity, {26, 29}));
         QCOMPARE(table.messages.texts, QStringList());
-        // The year scale reads "Star" and "star" as years: two messages.
+        // The year scale reads "Star" and "star" as years: two warnings in the log, no box.
+        for (const char *element : {"26 \\(Fe\\)", "29 \\(Cu\\)"})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("pierwiastka %1, pole RokOdkryc").arg(QLatin1StringView(element))));
         QVERIFY(table.choose(QStringLiteral("Pozostae1")));
-        QCOMPARE(table.messages.texts, (QStringList{QStringLiteral("Dupa11111111"), QStringLiteral("Dupa11111111")}));
+        QCOMPARE(table.messages.texts, QStringList());
         QCOMPARE(table.disabledElements(), (std::set<int>{26, 29}));
     }
 

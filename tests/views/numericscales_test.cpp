@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 #include "support/viewtable.h"
 
+#include <QRegularExpression>
 #include <QTimer>
 
 using namespace tablicznik;
@@ -168,11 +169,12 @@ private slots:
         QCOMPARE(table.title(), QStringLiteral(" Moduł Younga [GPa]: "));
     }
 
-    void malformedValueIsReportedAndGreyed()
+    void malformedValueIsLoggedAndGreyed()
     {
         ViewTable table(patchedCatalogue({{26, "PromAtom", QStringLiteral("około 126")}}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("\"około 126\" pierwiastka 26 \\(Fe\\), pole PromAtom")));
         QVERIFY(table.click(QStringLiteral("PromAtomButton")));
-        QCOMPARE(table.messages.texts, QStringList{QStringLiteral("Dupa11111111")});
+        QCOMPARE(table.messages.texts, QStringList()); // no box
         QVERIFY(!table.enabled(26));
         QCOMPARE(table.caption(), QStringLiteral("PROMIEŃ ATOMU [pm]."));
     }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTextLayout>
 
 using namespace tablicznik;
@@ -71,81 +72,73 @@ private slots:
         WindowsFixture f;
         TPomocForm help(f.cues);
         help.show();
-        QCOMPARE(help.windowTitle(), QStringLiteral("KTX - Pomoc"));
-        checkFixedFrame(&help, {373, 340}, true);
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Tablicznik – Pomoc"));
+        checkFixedFrame(&help, {TPomocForm::kClientWidth, TPomocForm::kClientHeight}, true);
         QVERIFY(help.windowFlags().testFlag(Qt::Window)); // its own top-level window, no owner
         QVERIFY(!help.parentWidget());
 
-        auto *memo = child<QPlainTextEdit>(&help, "PomocMemo");
+        auto *memo = child<QTextEdit>(&help, "PomocMemo");
         QVERIFY(memo);
         QCOMPARE(memo->geometry(), help.rect());
         QVERIFY(memo->isReadOnly());
-        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(memo->lineWrapMode(), QTextEdit::WidgetWidth);
+        QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(memo->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-        checkFont(memo, 11, false);
-        checkFitsUnwrapped(memo);
+        // The text of the other windows' size, not the 8 points of before,
+        // and clear of the edges: every line starts and ends inside a margin.
+        QCOMPARE(memo->document()->defaultFont().pixelSize(), 13);
+        QCOMPARE(memo->document()->defaultFont().family(), QStringLiteral("Arial"));
+        const int margin = 8;
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+            QTextCursor at(block);
+            const QRect start = memo->cursorRect(at);
+            at.movePosition(QTextCursor::EndOfBlock);
+            const QRect end = memo->cursorRect(at);
+            QVERIFY2(start.left() >= margin, qPrintable(block.text()));
+            QVERIFY2(end.right() <= memo->viewport()->width() - margin, qPrintable(block.text()));
+        }
+        QVERIFY(memo->cursorRect(QTextCursor(memo->document())).top() >= margin);
     }
 
-    // 26 lines, four sections of a heading and points, one empty line
-    // between sections and one at the end.
+    // Sections of a heading and points: reading the table, colouring it,
+    // saving and printing it, the zoom, the names option and the keys, each
+    // named as the menu and the buttons name it.
     void helpTextStructure()
     {
-        WindowsFixture f;
-        TPomocForm help(f.cues);
-        const QStringList lines = child<QPlainTextEdit>(&help, "PomocMemo")->toPlainText().split(u'\n');
-        QCOMPARE(lines.size(), 26);
-        QVERIFY(lines.last().isEmpty());
-
-        struct Section {
-            QString heading;
-            QStringList points; // continuation lines joined on
-        };
-        QList<Section> sections;
-        bool afterBlank = true;
-        for (int i = 0; i < lines.size() - 1; ++i) {
-            const QString &line = lines[i];
-            if (line.isEmpty()) {
-                QVERIFY2(!afterBlank, "two empty lines in a row");
-                afterBlank = true;
-                continue;
+        const QList<TPomocForm::Section> &sections = TPomocForm::kSections;
+        QVERIFY(sections.size() >= 8);
+        for (const auto &section : sections) {
+            QVERIFY2(section.heading.endsWith(u':'), qPrintable(section.heading));
+            QVERIFY2(!section.points.isEmpty(), qPrintable(section.heading));
+            for (int i = 0; i < section.points.size(); ++i) {
+                const QString &point = section.points[i];
+                QVERIFY2(point.at(0).isLower() || point.at(0).isUpper(), qPrintable(point));
+                QVERIFY2(point.endsWith(i + 1 < section.points.size() ? u',' : u'.'), qPrintable(point));
             }
-            if (afterBlank) {
-                QVERIFY2(!line.startsWith(u' '), qPrintable(line));
-                sections.append({line, {}});
-            } else if (line.startsWith(QStringLiteral("     - "))) {
-                sections.last().points << line.mid(7);
-            } else {
-                QVERIFY2(line.startsWith(QStringLiteral("        ")) && line.at(8) != u' ', qPrintable(line));
-                QVERIFY2(!sections.last().points.isEmpty(), "a continuation before any point");
-                sections.last().points.last() += u' ' + line.mid(8);
-            }
-            afterBlank = false;
         }
-        QCOMPARE(sections.size(), 4);
-        const QString headings[] = {
-            QStringLiteral("Uzyskiwanie informacji o wielu pierwiastkach:"),
-            QStringLiteral("Uzyskiwanie wielu informacji o pojedynczym pierwiastku:"),
-            QStringLiteral("Uzyskiwanie opisu pierwiastka:"),
-            QStringLiteral("Dodatkowo:"),
+        const auto sectionOf = [&](const char *heading) {
+            for (const auto &section : sections)
+                if (section.heading == QString::fromUtf8(heading))
+                    return section.points.join(u' ');
+            return QString();
         };
-        const int pointCounts[] = {2, 4, 1, 3};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(sections[i].heading, headings[i]);
-            QCOMPARE(sections[i].points.size(), pointCounts[i]);
-        }
-        // Stressed words in capitals: the mouse buttons, the button names,
-        // the functions behind "Opcje".
-        const QString text = lines.join(u'\n');
-        for (const char *word : {"PRAWYM", "LEWYM", "CZYŚĆ", "OPCJE", "POMOC", "KALKULATOR", "NOTATNIK",
-                                 "STAŁE FIZYCZNE", "PRZEDROSTKI", "O PROGRAMIE", "O AUTORZE"})
-            QVERIFY2(text.contains(QString::fromUtf8(word)), word);
-        QVERIFY(sections[1].points.join(u' ').contains(QStringLiteral("PRAWYM")));
-        QVERIFY(sections[1].points.last().contains(QStringLiteral("CZYŚĆ")));
-        QVERIFY(sections[2].points.first().contains(QStringLiteral("LEWYM")));
-        // The keys of the table and the shortcuts.
+        QVERIFY(sectionOf("Uzyskiwanie wielu informacji o pojedynczym pierwiastku:").contains(QStringLiteral("PRAWYM")));
+        QVERIFY(sectionOf("Uzyskiwanie opisu pierwiastka:").contains(QStringLiteral("LEWYM")));
+        for (const char *word : {"POWIĘKSZENIE", "100 %", "300 %", "ekranie"})
+            QVERIFY2(sectionOf("Powiększenie:").contains(QString::fromUtf8(word)), word);
+        for (const char *word : {"ZAPISZ OBRAZ TABLICY", "DRUKUJ TABLICĘ", "PNG", "PDF"})
+            QVERIFY2(sectionOf("Tablica w pliku i na papierze:").contains(QString::fromUtf8(word)), word);
+        for (const char *word : {"NAZWY WSPÓŁCZESNE (IUPAC)", "104–112", "Rf", "Cn"})
+            QVERIFY2(sectionOf("Nazwy pierwiastków 104–112:").contains(QString::fromUtf8(word)), word);
         for (const char *key : {"strzałki", "Home", "End", "litery", "Enter", "spacja", "Esc", "Tab", "F1",
-                                "Ctrl+S", "Ctrl+P"})
-            QVERIFY2(sections[3].points.last().contains(QString::fromUtf8(key)), key);
+                                "Ctrl+S", "Ctrl+P", "Ctrl+R", "Ctrl+E"})
+            QVERIFY2(sectionOf("Klawiatura:").contains(QString::fromUtf8(key)), key);
+        const QString text = TPomocForm::plainText();
+        for (const char *word : {"CZYŚĆ", "OPCJE", "POMOC", "KALKULATOR", "NOTATNIK", "STAŁE FIZYCZNE", "PRZEDROSTKI",
+                                 "TABELA ROZPUSZCZALNOŚCI", "SZEREG METALI",
+                                 "O PROGRAMIE", "O AUTORZE"})
+            QVERIFY2(text.contains(QString::fromUtf8(word)), word);
     }
 
     // Any closing of the help window plays the exit cue, once.
@@ -181,12 +174,38 @@ private slots:
         QCOMPARE(f.log.played, QStringList{kExit});
     }
 
+    // Enter clicks the button that has the focus, OK when none of the
+    // others has it; it does not close the window from another button.
+    void aboutEnterClicksTheFocusedButton()
+    {
+        WindowsFixture f;
+        TOprogramie about(f.windows);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        auto *author = child<QPushButton>(&about, "Button1");
+        author->setFocus();
+        QTest::keyClick(author, Qt::Key_Return);
+        QVERIFY(about.isVisible());
+        QCOMPARE(about.result(), 0);
+        QCOMPARE(f.windows.windows<TOautorzeForm>().size(), 1);
+        QCOMPARE(f.log.played, QStringList{kClick});
+
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        auto *memo = child<QWidget>(&about, "Memo1");
+        memo->setFocus(); // no button has the focus: OK is the default
+        QTest::keyClick(memo, Qt::Key_Return);
+        QVERIFY(about.isHidden());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
     void aboutWindowLayout()
     {
         WindowsFixture f;
         TOprogramie about(f.windows);
         about.show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("KTX - O programie."));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Tablicznik – O programie"));
         checkFixedFrame(&about, {349, 329}, true);
 
         auto *name = child<QLabel>(&about, "ProductName");
@@ -247,7 +266,7 @@ private slots:
         }
 
         const std::pair<const char *, const char *> buttons[] = {
-            {"Button1", "O autorze ..."}, {"Button2", "Źródła informacji ..."}, {"OK", "OK"}};
+            {"Button1", "O autorze..."}, {"Button2", "Źródła informacji..."}, {"OK", "OK"}};
         int left = -1;
         for (const auto &[n, caption] : buttons) {
             auto *button = child<QPushButton>(&about, n);
@@ -401,7 +420,7 @@ private slots:
         WindowsFixture f;
         TOautorzeForm author(f.windows);
         author.show();
-        QCOMPARE(author.windowTitle(), QStringLiteral("KTX - O autorze."));
+        QCOMPARE(author.windowTitle(), QStringLiteral("Tablicznik – O autorze"));
         checkFixedFrame(&author, {369, 254}, true);
         QCOMPARE(author.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
         auto *picture = child<QLabel>(&author, "Image1");

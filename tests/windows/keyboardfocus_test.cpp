@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QScrollBar>
 
 using namespace tablicznik;
@@ -127,6 +128,26 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(f.log.played, QStringList{kExit});
+    }
+
+    // Escape closes a card too, from wherever its focus is, with the exit
+    // cue; an open list takes an Escape for itself first.
+    void escapeClosesTheCard()
+    {
+        Card c(QStringLiteral("Żelazo"));
+        auto *list = c.find<QComboBox>("ComboBox1");
+        list->setFocus();
+        list->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QVERIFY(!list->view()->isVisible());
+        QVERIFY(c.card->isVisible());
+        QVERIFY(c.f.log.played.isEmpty());
+
+        press(c.card, Qt::Key_Escape); // the list has the focus
+        QVERIFY(c.card->isHidden());
+        QCOMPARE(c.f.log.played, QStringList{kExit});
+        QCOMPARE(c.f.windows.windows<TFiszka>(), QList<TFiszka *>{c.card}); // hidden, kept
     }
 
     // Escape closes the constants and the prefixes, with the exit cue, as

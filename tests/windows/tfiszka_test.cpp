@@ -6,6 +6,8 @@
 #include "windows/tfiszka.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPointer>
 #include <QPrinter>
@@ -126,7 +128,7 @@ private slots:
         QVERIFY(!child<QRadioButton>(&card, "RadioButton2")->isChecked());
 
         const std::pair<const char *, const char *> captions[] = {
-            {"RadioButton1", "Liczby atomowej"}, {"RadioButton2", "Alfabetycznie"}, {"BitBtn3", "Drukuj ..."},
+            {"RadioButton1", "Liczby atomowej"}, {"RadioButton2", "Alfabetycznie"}, {"BitBtn3", "Drukuj..."},
             {"Button1", "Pokaż układ okresowy"}, {"BitBtn1", "Poprzedni"}, {"BitBtn2", "Następny"}};
         for (const auto &[name, caption] : captions) {
             auto *button = child<QAbstractButton>(&card, name);
@@ -366,6 +368,38 @@ private slots:
         QCOMPARE(c.card->focusWidget(), child<QWidget>(c.card, "BitBtn3"));
     }
 
+    // The print dialog offers the element's own PDF: titled "Żelazo (Fe)",
+    // the file "Żelazo.pdf" in the user's documents (the home folder where
+    // there are none), not the working folder; later in the folder chosen.
+    void printOffersTheElementsPdf()
+    {
+        Card c(QStringLiteral("Żelazo"));
+        QTemporaryDir chosen;
+        QStringList titles, files;
+        bool choose = false;
+        c.f.windows.setPrinterSetup([&](QPrinter &printer, QWidget *) {
+            titles << printer.docName();
+            files << printer.outputFileName();
+            if (choose)
+                printer.setOutputFileName(chosen.filePath(QStringLiteral("karta.pdf")));
+            return false;
+        });
+        click(*c, "BitBtn3");
+        QCOMPARE(titles.value(0), QStringLiteral("Żelazo (Fe)"));
+        QCOMPARE(QFileInfo(files.value(0)).fileName(), QStringLiteral("Żelazo.pdf"));
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString folder = QFileInfo(files.value(0)).absolutePath();
+        QVERIFY2(folder == (QFileInfo(documents).isDir() ? documents : QDir::homePath()), qPrintable(folder));
+
+        choose = true;
+        click(*c, "BitBtn2"); // cobalt
+        click(*c, "BitBtn3");
+        QCOMPARE(titles.value(1), QStringLiteral("Kobalt (Co)"));
+        QCOMPARE(files.value(1), QDir(folder).filePath(QStringLiteral("Kobalt.pdf")));
+        click(*c, "BitBtn3");
+        QCOMPARE(files.value(2), chosen.filePath(QStringLiteral("Kobalt.pdf")));
+    }
+
     // The longest description goes to paper as one job over several pages,
     // Polish letters and all, from its first words to its last.
     void printLongestDescription()
@@ -389,7 +423,11 @@ private slots:
         const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
         QVERIFY2(pages.hasMatch(), qPrintable(info));
         QVERIFY(pages.captured(1).toInt() > 1);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Tablicznik"))), qPrintable(info));
+        // Titled with the element: "Name (Symbol)".
+        const ElementRecord &shown = programCatalogue().element(programCatalogue().numberOf(longestDescription()));
+        const QString title = shown.Nazwa + QStringLiteral(" (") + shown.Symbol + u')';
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+") + QRegularExpression::escape(title))),
+                 qPrintable(info));
 
         // Every word of the description, in its order; Polish letters and all.
         // (A heading at a page break may stand twice in the file, once

@@ -360,7 +360,7 @@ QList<Glyph> glyphs()
         "KKKKKKKKK.......",
     })});
 
-    // "Drukuj ...": a printer
+    // "Drukuj...": a printer
     list.append({"drukuj", pixelArt({
         "................",
         "....KKKKKKKK....",

@@ -1,13 +1,17 @@
 // tablicznik_assets RESOURCES [--preview FILE.png [--version TEXT]]
+// tablicznik_assets --check RESOURCES
 // Writes the program's pictures (RESOURCES/pictures), its atom animation
 // (RESOURCES/pictures/atom.avi), its sound cues (RESOURCES/sounds) and its
 // icon for the desktop's icon theme (RESOURCES/icons). The preview sheet
 // shows TEXT as the version in the sketch of the main window.
 // Everything is drawn and synthesised here; the output is the same on
-// every run with the same fonts installed.
+// every run with the same fonts installed. With --check it writes into a
+// folder of its own and compares that with RESOURCES (compare.h).
 #include "assets.h"
+#include "compare.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -30,8 +34,13 @@ int main(int argc, char **argv)
     };
     const QString preview = option(QStringLiteral("--preview"));
     const QString version = option(QStringLiteral("--version"));
+    const QString check = option(QStringLiteral("--check"));
+    QTemporaryDir made;
+    if (!check.isEmpty() && made.isValid())
+        args << made.path();
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: tablicznik_assets RESOURCES [--preview FILE.png [--version TEXT]]\n");
+        std::fprintf(stderr, "usage: tablicznik_assets RESOURCES [--preview FILE.png [--version TEXT]]\n"
+                             "       tablicznik_assets --check RESOURCES\n");
         return 2;
     }
     const QString pictures = args.first() + QStringLiteral("/pictures");
@@ -49,5 +58,7 @@ int main(int argc, char **argv)
     ok = assets::writeAppIcons(icons) && ok;
     if (!preview.isEmpty())
         ok = assets::writePreview(preview, pictures, version) && ok;
+    if (ok && !check.isEmpty())
+        ok = assets::compareWithCommitted(made.path(), check);
     return ok ? 0 : 1;
 }

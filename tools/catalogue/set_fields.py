@@ -2,9 +2,9 @@
 """Write field values into the catalogue files.
 
 usage: set_fields.py VALUES.json
-VALUES.json maps atomic numbers ("1" .. "112") to objects {field: text}.
+VALUES.json maps atomic numbers ("1" .. "118") to objects {field: text}.
 Only the named fields change; every other field of every file is kept.
-Unknown field names and numbers outside 1..112 are refused."""
+Unknown field names and numbers outside 1..118 are refused."""
 import json, sys
 from fields import FIELDS, load, save, locked
 
@@ -13,7 +13,7 @@ def main():
         values = json.load(f)
     for key, fields in values.items():
         n = int(key)
-        if not 1 <= n <= 112:
+        if not 1 <= n <= 118:
             sys.exit("number out of range: %s" % key)
         for name, text in fields.items():
             if name not in FIELDS or name in ("Numer",):
