@@ -185,7 +185,7 @@ private slots:
         QVERIFY(choose("DrukujTablice1"));
         QCOMPARE(printed.size(), 2);
         QVERIFY(QFile(printed.last()).size() > 1000);
-        // Its periodicity plot, pointed along with the keys, saved, printed and closed.
+        // Its periodicity plot, pointed along with the keys, saved and closed.
         QVERIFY(choose("Wykres1"));
         PlotWindow *plot = window.optionsMenu().plotCommand().plotWindow();
         QVERIFY(plot && plot->isVisible());
@@ -196,8 +196,6 @@ private slots:
         const QString plotPicture = m_output.filePath(QStringLiteral("wykres.png"));
         plot->setFileChooser([&](QWidget *, const QString &) { return plotPicture; });
         QCOMPARE(QImage(plot->save()).size(), 2 * plot->plot()->size() * plot->devicePixelRatioF());
-        QVERIFY(plot->print());
-        QCOMPARE(printed.size(), 3);
         plot->close();
         f.click(QStringLiteral("SpeedButton3"));
 
