@@ -144,11 +144,10 @@ PlotCommand::PlotCommand(TOknoGlowne &table, AuxiliaryWindows &windows)
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     m_action->setShortcutContext(Qt::WindowShortcut);
     table.addAction(m_action);
-    connect(m_action, &QAction::triggered, this, &PlotCommand::open);
+    connect(m_action, &QAction::triggered, this, [this] { open(); });
     setShown(std::nullopt);
 
-    if (auto *views = table.findChild<PropertyViews *>())
-        connect(views, &PropertyViews::viewShown, this, &PlotCommand::viewShown);
+    connect(&table.views(), &PropertyViews::viewShown, this, &PlotCommand::viewShown);
     connect(&table, &TOknoGlowne::tableReset, this, [this] { setShown(std::nullopt); });
     connect(&table, &TOknoGlowne::pinChanged, this, [this] {
         if (m_window)
@@ -172,9 +171,10 @@ void PlotCommand::viewShown(const QString &handler)
         m_window->showSeries(*m_shown);
 }
 
-void PlotCommand::open()
+void PlotCommand::open(const QString &handler)
 {
-    if (!m_shown)
+    const std::optional<PlotSeries> series = handler.isEmpty() ? m_shown : plotSeries(handler, m_table.catalogue());
+    if (!series)
         return;
     m_table.PlayOver();
     if (!m_window) {
@@ -183,7 +183,7 @@ void PlotCommand::open()
         connect(m_window->plot(), &PeriodicPlot::pinRequested, this, &PlotCommand::pin);
         m_windows.keep(m_window);
     }
-    m_window->showSeries(*m_shown);
+    m_window->showSeries(*series);
     if (m_window->isVisible()) {
         m_window->raise();
         m_window->activateWindow();

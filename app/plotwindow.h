@@ -4,6 +4,7 @@
 #include "views/periodicplot.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -78,7 +79,8 @@ public:
     // The handler of the view of numbers that colours the table; empty for none.
     QString shownView() const { return m_shown ? m_shown->handler : QString(); }
     PlotWindow *plotWindow() const { return m_window; }
-    void open();
+    // Opens the plot of the view shown, or of the view of that handler.
+    void open(const QString &handler = {});
 
 private:
     void viewShown(const QString &handler);

@@ -3,6 +3,7 @@
 
 #include "app/optionsmenu.h"
 #include "app/plotwindow.h"
+#include "app/zoomrestart.h"
 #include "views/periodicplot.h"
 #include "views/viewtables.h"
 #include "windows/auxiliarywindows.h"
@@ -324,6 +325,35 @@ private slots:
         t->window->setNazwyIUPAC(false);
         QCOMPARE(p->series().count(), Catalogue::kCount);
         QVERIFY(p->columnRect(Catalogue::kModernCount).isEmpty());
+    }
+
+    // A zoom starts the program again: the open plot comes back on its view,
+    // even where the table no longer shows it.
+    void carriedOverAZoom()
+    {
+        PeriodicPlot *p = plotOf(QStringLiteral("EntropMolButton"));
+        QVERIFY(p);
+        t->pin(26);
+        const CarriedView carried = zoomrestart::capture(*t->window, 150);
+        QCOMPARE(carried.plot, QStringLiteral("EntropMolButtonClick"));
+        const auto parsed = zoomrestart::parse(zoomrestart::serialise(carried), carried.madeAtMs);
+        QVERIFY(parsed);
+        QCOMPARE(*parsed, carried);
+
+        t = std::make_unique<ViewTable>();
+        zoomrestart::restore(*t->window, *parsed);
+        zoomrestart::reopenCards(*t->window, *parsed);
+        QVERIFY(plot() && plotWindow()->isVisible());
+        QCOMPARE(plot()->series().handler, QStringLiteral("EntropMolButtonClick"));
+        QCOMPARE(plot()->pinnedNumber(), 26);
+
+        // Nothing open, nothing carried; a text from before the plot still reads.
+        plotWindow()->close();
+        QVERIFY(zoomrestart::capture(*t->window, 100).plot.isEmpty());
+        QByteArray older = zoomrestart::serialise(carried);
+        older.replace("\"plot\":\"EntropMolButtonClick\",", "");
+        QVERIFY(!older.contains("plot"));
+        QVERIFY(zoomrestart::parse(older, carried.madeAtMs));
     }
 
     void superscripts()
