@@ -22,6 +22,15 @@
 #include <QVBoxLayout>
 
 namespace tablicznik {
+namespace {
+
+// The table's pinned element, 0 for none.
+int pinnedOn(const TOknoGlowne &table)
+{
+    return table.property("Pinned").toBool() ? table.property("PinnedNumber").toInt() : 0;
+}
+
+} // namespace
 
 // --- the window --------------------------------------------------------------
 
@@ -73,16 +82,18 @@ PlotWindow::~PlotWindow() = default;
 
 void PlotWindow::showSeries(PlotSeries series)
 {
-    // An element the scale leaves out keeps the colour it has on the table.
+    // The legend's colours, which the table shows, even when it no longer
+    // does; an element the scale leaves out keeps the colour it has there.
     std::vector<QColor> colours;
     for (int numer = 1; numer <= series.count(); ++numer) {
         const int entry = series.placements[std::size_t(numer) - 1].entry;
-        colours.push_back(entry > 0 ? m_table.swatchColour(entry) : m_table.elementButton(numer)->textColor());
+        colours.push_back(entry > 0 ? series.entryColours.at(std::size_t(entry) - 1)
+                                    : m_table.elementButton(numer)->textColor());
     }
     setWindowTitle(series.caption);
     setAccessibleName(series.caption);
     m_plot->setSeries(std::move(series), std::move(colours));
-    m_plot->setPinned(m_table.property("Pinned").toBool() ? m_table.property("PinnedNumber").toInt() : 0);
+    m_plot->setPinned(pinnedOn(m_table));
 }
 
 QImage PlotWindow::picture() const { return m_plot->picture(2 * devicePixelRatioF()); }
@@ -151,8 +162,7 @@ PlotCommand::PlotCommand(TOknoGlowne &table, AuxiliaryWindows &windows)
     connect(&table, &TOknoGlowne::tableReset, this, [this] { setShown(std::nullopt); });
     connect(&table, &TOknoGlowne::pinChanged, this, [this] {
         if (m_window)
-            m_window->plot()->setPinned(m_table.property("Pinned").toBool() ? m_table.property("PinnedNumber").toInt()
-                                                                            : 0);
+            m_window->plot()->setPinned(pinnedOn(m_table));
     });
 }
 

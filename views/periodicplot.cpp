@@ -50,6 +50,8 @@ PlotSeries seriesOf(const View &view, std::span<const char *const> bounds, const
     series.axisTitle = axisTitleOf(view.Title);
     series.placements =
         placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) { return tablicznik::StringToFloat(text); });
+    for (const LegendEntry &entry : legendOf(view).entries)
+        series.entryColours.push_back(colour(entry.colour));
     for (int numer = 1; numer <= series.count(); ++numer)
         series.symbols << catalogue.element(numer).Symbol;
     series.logarithmic = logarithmicAxis(boundValues(bounds), series);

@@ -333,6 +333,8 @@ private slots:
     {
         PeriodicPlot *p = plotOf(QStringLiteral("EntropMolButton"));
         QVERIFY(p);
+        const QColor colourOfEntry = t->colourOf(26);
+        QVERIFY(t->shownColours().contains(colourOfEntry));
         t->pin(26);
         const CarriedView carried = zoomrestart::capture(*t->window, 150);
         QCOMPARE(carried.plot, QStringLiteral("EntropMolButtonClick"));
@@ -346,6 +348,8 @@ private slots:
         QVERIFY(plot() && plotWindow()->isVisible());
         QCOMPARE(plot()->series().handler, QStringLiteral("EntropMolButtonClick"));
         QCOMPARE(plot()->pinnedNumber(), 26);
+        // In the view's colours, though the table shows the pin.
+        QCOMPARE(plot()->barColour(26), colourOfEntry);
 
         // Nothing open, nothing carried; a text from before the plot still reads.
         plotWindow()->close();
