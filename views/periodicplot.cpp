@@ -42,29 +42,30 @@ QString axisTitleOf(const char *title)
 }
 
 template <typename View>
-PlotSeries seriesOf(const View &view, std::span<const char *const> bounds, const Catalogue &catalogue)
+PlotSeries seriesOf(const View &view, const Catalogue &catalogue)
 {
     PlotSeries series;
     series.handler = QString::fromUtf8(view.handler);
     series.caption = QString::fromUtf8(view.caption);
     series.axisTitle = axisTitleOf(view.Title);
-    series.placements =
-        placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) { return tablicznik::StringToFloat(text); });
+    series.placements = placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) {
+        return tablicznik::StringToFloat(text);
+    });
     for (const LegendEntry &entry : legendOf(view).entries)
         series.entryColours.push_back(colour(entry.colour));
     for (int numer = 1; numer <= series.count(); ++numer)
         series.symbols << catalogue.element(numer).Symbol;
-    series.logarithmic = logarithmicAxis(boundValues(bounds), series);
+    series.logarithmic = logarithmicAxis(boundValues(view.bounds), series);
     return series;
 }
 
-template <typename Rows, typename Bounds>
-std::optional<PlotSeries> findSeries(const Rows &rows, const QString &handler, const Catalogue &catalogue,
-                                     Bounds &&boundsOf)
+// A row of numbers read from a field (the Curie points have none: they are placed by hand).
+template <typename Rows>
+std::optional<PlotSeries> findSeries(const Rows &rows, const QString &handler, const Catalogue &catalogue)
 {
     for (const auto &row : rows)
-        if (handler == QLatin1StringView(row.handler))
-            return seriesOf(row, boundsOf(row), catalogue);
+        if (handler == QLatin1StringView(row.handler) && row.field)
+            return seriesOf(row, catalogue);
     return std::nullopt;
 }
 
@@ -96,15 +97,11 @@ double PlotSeries::plotted(int numer) const
 
 std::optional<PlotSeries> plotSeries(const QString &handler, const Catalogue &catalogue)
 {
-    auto ownBounds = [](const auto &view) { return std::span<const char *const>(view.bounds); };
-    if (auto series = findSeries(kNumericScaleViews, handler, catalogue, ownBounds))
+    if (auto series = findSeries(kNumericScaleViews, handler, catalogue))
         return series;
-    if (auto series = findSeries(kSusceptibilityViews, handler, catalogue, ownBounds))
+    if (auto series = findSeries(kFilteredScaleViews, handler, catalogue))
         return series;
-    for (const FilteredScaleView &view : kFilteredScaleViews)
-        if (handler == QLatin1StringView(view.handler) && view.field)
-            return seriesOf(view, view.bounds, catalogue);
-    return std::nullopt;
+    return findSeries(kSusceptibilityViews, handler, catalogue);
 }
 
 bool logarithmicAxis(std::span<const double> bounds, const PlotSeries &series)
