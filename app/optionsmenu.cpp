@@ -142,7 +142,7 @@ void OptionsMenu::createMenu()
     };
     // An item bound to an action shows the action's caption and shortcut and
     // runs it; the shortcut itself belongs to the action.
-    // It is enabled, and hints, as the action.
+    // It is enabled as the action, and says why when it is not.
     auto bound = [this](const char *name, QAction *action, int icon) {
         QAction *a = m_menu->addAction(icon >= 0 ? menuIcon(icon) : QIcon(), action->text());
         a->setObjectName(QLatin1StringView(name));
@@ -151,7 +151,7 @@ void OptionsMenu::createMenu()
         connect(a, &QAction::triggered, action, &QAction::trigger);
         auto follow = [a, action] {
             a->setEnabled(action->isEnabled());
-            a->setToolTip(action->toolTip());
+            a->setToolTip(action->isEnabled() ? QString() : action->toolTip());
         };
         follow();
         connect(action, &QAction::changed, a, follow);

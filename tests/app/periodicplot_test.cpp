@@ -163,6 +163,7 @@ private slots:
 
         PeriodicPlot *p = plotOf(QStringLiteral("PromAtomButton"));
         QVERIFY(p && item->isEnabled());
+        QVERIFY(item->toolTip() != PlotCommand::kDisabledHint);
         QCOMPARE(plotWindow()->windowTitle(), QStringLiteral("PROMIEŃ ATOMU [pm]."));
         QCOMPARE(p->series().axisTitle, QStringLiteral("Promień atomu [pm]"));
         QVERIFY(!p->accessibleName().isEmpty());
