@@ -1,6 +1,7 @@
 #include "optionsmenu.h"
 
 #include "app/displayscale.h"
+#include "app/plotwindow.h"
 #include "app/tableimage.h"
 #include "app/toknoglowne.h"
 #include "controls/sharppictures.h"
@@ -83,7 +84,7 @@ OptionsMenu::OptionsMenu(TOknoGlowne &window, AuxiliaryWindows &windows)
       m_notice([](QWidget *parent, const QString &text) {
           QMessageBox::information(parent, QStringLiteral("Tablicznik"), text);
       }),
-      m_image(new TableImage(window, windows))
+      m_image(new TableImage(window, windows)), m_plot(new PlotCommand(window, windows))
 {
     createActions();
     createMenu();
@@ -141,12 +142,19 @@ void OptionsMenu::createMenu()
     };
     // An item bound to an action shows the action's caption and shortcut and
     // runs it; the shortcut itself belongs to the action.
+    // It is enabled as the action, and says why when it is not.
     auto bound = [this](const char *name, QAction *action, int icon) {
         QAction *a = m_menu->addAction(icon >= 0 ? menuIcon(icon) : QIcon(), action->text());
         a->setObjectName(QLatin1StringView(name));
         a->setShortcut(action->shortcut());
         a->setShortcutContext(Qt::WidgetShortcut);
         connect(a, &QAction::triggered, action, &QAction::trigger);
+        auto follow = [a, action] {
+            a->setEnabled(action->isEnabled());
+            a->setToolTip(action->isEnabled() ? QString() : action->toolTip());
+        };
+        follow();
+        connect(action, &QAction::changed, a, follow);
         return a;
     };
 
@@ -167,6 +175,8 @@ void OptionsMenu::createMenu()
     item(m_menu, "ZapiszObraz1", QStringLiteral("Zapisz obraz tablicy..."), -1, &OptionsMenu::ZapiszObraz1Click);
     item(m_menu, "DrukujTablice1", QStringLiteral("Drukuj tablicę..."), -1, &OptionsMenu::DrukujTablice1Click)
         ->setIcon(sharpIcon(QStringLiteral(":/pictures/drukuj.png")));
+    bound("Wykres1", m_plot->action(), -1);
+    m_menu->setToolTipsVisible(true); // the reason a command is disabled
     m_menu->addSeparator();
     m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);

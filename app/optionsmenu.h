@@ -13,6 +13,7 @@ class QWidget;
 namespace tablicznik {
 
 class AuxiliaryWindows;
+class PlotCommand;
 class TableImage;
 class TOknoGlowne;
 
@@ -60,6 +61,8 @@ public:
 
     // "Zapisz obraz tablicy..." and "Drukuj tablicę...".
     TableImage &tableImage() const { return *m_image; }
+    // "Wykres...": the periodicity plot of the view shown.
+    PlotCommand &plotCommand() const { return *m_plot; }
 
     // Opens the menu with its top-left corner at a point of the screen.
     void popup(const QPoint &globalPos);
@@ -108,6 +111,7 @@ private:
     QAction *m_clock = nullptr;
     QAction *m_names = nullptr;
     TableImage *m_image = nullptr;
+    PlotCommand *m_plot = nullptr;
     QMenu *m_zoom = nullptr;
 };
 

@@ -155,6 +155,7 @@ void TOknoGlowne::MySpeedButton1MouseDown(TMySpeedButton *button, Qt::MouseButto
     button->setTextColor(colour(PinColor));
     Wyrzuc(button->record());
     setCaption(QStringLiteral("Tablicznik - ") + button->record().Nazwa);
+    emit pinChanged();
 }
 
 void TOknoGlowne::FormMouseDown(QMouseEvent *event)
@@ -189,6 +190,8 @@ void TOknoGlowne::ResetBitBtnClick()
     const ElementRecord &kept = shown ? m_catalogue.element(shown) : m_catalogue.dummy();
     m_details->fillPage(m_details->currentPage(), kept);
     showIdentity(kept);
+    emit tableReset();
+    emit pinChanged();
 }
 
 void TOknoGlowne::SpeedButton1Click()

@@ -595,7 +595,8 @@ void TOknoGlowne::ViewButtonClick(const QString &handlerName, QAbstractButton *b
 
 void TOknoGlowne::Maluj(const LegendContent &legend)
 {
-    m_pinned = false;
+    if (std::exchange(m_pinned, false))
+        emit pinChanged();
     m_timer1->stop();
     m_legend->fill(legend);
     if (!m_dateLabel->isHidden())

@@ -199,6 +199,10 @@ signals:
     // The names of elements 104 ... 112 have changed (NazwyIUPAC): what
     // keeps a copy of a name reads it again.
     void elementNamesChanged();
+    // The table was reset ("Czyść", a pin, a page change): no view colours it.
+    void tableReset();
+    // The pin was set or lifted (Pinned, PinnedNumber).
+    void pinChanged();
 
 protected:
     void paintEvent(QPaintEvent *) override;

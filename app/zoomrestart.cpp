@@ -4,7 +4,9 @@
 #include "data/appinfo.h"
 #include "detailspages.h"
 #include "displayscale.h"
+#include "optionsmenu.h"
 #include "pagecontrol.h"
+#include "plotwindow.h"
 #include "prefs/settings.h"
 #include "toknoglowne.h"
 #include "views/propertyviews.h"
@@ -76,6 +78,7 @@ QByteArray serialise(const CarriedView &view)
         {QStringLiteral("page"), view.page},
         {QStringLiteral("pinned"), view.pinned},
         {QStringLiteral("view"), view.view},
+        {QStringLiteral("plot"), view.plot},
     };
     if (view.position)
         object.insert(QStringLiteral("position"), numbers({view.position->x(), view.position->y()}));
@@ -117,6 +120,10 @@ std::optional<CarriedView> parse(const QByteArray &text, qint64 nowMs)
     view.page = *page;
     view.pinned = *pinned;
     view.view = handler.toString();
+    const QJsonValue plot = object.value(QStringLiteral("plot")); // absent before the plot existed
+    if (!plot.isUndefined() && !plot.isString())
+        return std::nullopt;
+    view.plot = plot.toString();
     if (object.contains(QStringLiteral("position"))) {
         const auto position = integers(object.value(QStringLiteral("position")), 2, -kFar, kFar);
         if (!position)
@@ -163,6 +170,8 @@ CarriedView capture(const TOknoGlowne &window, int percent)
         if (card->isVisible() && element > 0 && int(view.cards.size()) < kMostCards)
             view.cards.push_back({element, QRect(full(card->pos()), card->size())});
     }
+    if (const PlotWindow *plot = window.optionsMenu().plotCommand().plotWindow(); plot && plot->isVisible())
+        view.plot = plot->plot()->series().handler;
     return view;
 }
 
@@ -194,6 +203,8 @@ void reopenCards(TOknoGlowne &window, const CarriedView &view)
             zoom::keepOnScreen(cards.last());
         }
     }
+    if (!view.plot.isEmpty())
+        window.optionsMenu().plotCommand().open(view.plot);
 }
 
 bool startAgain(const CarriedView &view)

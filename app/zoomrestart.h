@@ -33,6 +33,7 @@ struct CarriedView {
     int pinned = 0;                 // the pinned element, 0 for none
     QString view;                   // the view's handler ("GestoscButtonClick"), empty for none
     std::vector<Card> cards;
+    QString plot; // the view the open periodicity plot shows, empty for none
 
     friend bool operator==(const CarriedView &, const CarriedView &) = default;
 };
@@ -60,7 +61,7 @@ CarriedView capture(const TOknoGlowne &window, int percent);
 // Before the window shows: its place, page, pin or view. Parts that no
 // longer apply (a view of another name) are left out.
 void restore(TOknoGlowne &window, const CarriedView &view);
-// Once it shows: the cards, over it.
+// Once it shows: the cards and the periodicity plot, over it.
 void reopenCards(TOknoGlowne &window, const CarriedView &view);
 
 // Starts this program again with `view`; false when it could not be started.

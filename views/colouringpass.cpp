@@ -28,26 +28,41 @@ int entryFor(double value, std::span<const ScaleEntry> entries)
     return found;
 }
 
+Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read)
+{
+    const QString &stored = element.*pass.field;
+    const ParsedNumber number = read(pass.text ? pass.text(element, stored) : stored, element, pass.field);
+    Placement placement;
+    placement.greyed = pass.keepDisabled && pass.keepDisabled(element);
+    if (number.noNumber) {
+        placement.greyed = true;
+        return placement;
+    }
+    placement.value = number.value;
+    if (const int entry = entryFor(number.value, pass.entries); entry > 0 && entry <= int(pass.entries.size()))
+        placement.entry = entry;
+    return placement;
+}
+
+void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement)
+{
+    TMySpeedButton *button = canvas.elementButton(numer);
+    button->setEnabled(!placement.greyed);
+    if (placement.entry > 0)
+        button->setTextColor(canvas.swatchColour(placement.entry));
+}
+
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)
 {
-    const int shownEntries = int(pass.entries.size());
+    const NumberReader read = [&canvas](QStringView text, const ElementRecord &element, Field field) {
+        return canvas.StringToFloat(text, &element, field);
+    };
     int coloured = 0;
     for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
-        const ElementRecord &element = canvas.catalogue().element(numer);
-        TMySpeedButton *button = canvas.elementButton(numer);
-        const QString &stored = element.*pass.field;
-        const ParsedNumber number = canvas.StringToFloat(pass.text ? pass.text(element, stored) : stored, &element, pass.field);
-        button->setEnabled(true);
-        if (pass.keepDisabled && pass.keepDisabled(element))
-            button->setEnabled(false);
-        if (number.noNumber) {
-            button->setEnabled(false);
-            continue;
-        }
-        if (const int entry = entryFor(number.value, pass.entries); entry > 0 && entry <= shownEntries) {
-            button->setTextColor(canvas.swatchColour(entry));
-            ++coloured;
-        }
+        const Placement placement = place(pass, canvas.catalogue().element(numer), read);
+        applyPlacement(canvas, numer, placement);
+        // A greyed element with a number (a boiling enthalpy) is coloured all the same.
+        coloured += placement.entry > 0;
     }
     canvas.setCaption(pass.caption);
     return coloured;

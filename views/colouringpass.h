@@ -48,6 +48,27 @@ struct NumericPass {
     std::function<bool(const ElementRecord &)> keepDisabled;
 };
 
+// What a numeric view makes of one element: the number it reads (NaN for
+// none), whether the element ends greyed, and the entry whose swatch colours
+// it (0: it keeps its colour). The table and the periodicity plot both take
+// their elements from here, so that they always agree.
+struct Placement {
+    double value = std::numeric_limits<double>::quiet_NaN();
+    bool greyed = false;
+    int entry = 0;
+};
+
+// Reads the value text of an element's field: the pure StringToFloat, or
+// the window's, which logs a malformed text with where it came from.
+using NumberReader = std::function<ParsedNumber(QStringView text, const ElementRecord &element, Field field)>;
+
+// The element as the pass places it.
+Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read);
+
+// Applies a placement to an element button: greyed or not, and the colour of
+// the swatch of its entry.
+void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement);
+
 // The colouring pass shared by the numeric views, run right after the
 // legend is filled: for the table's elements in order, read the value, enable
 // the element, disable it when there is no number, otherwise give its symbol

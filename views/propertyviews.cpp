@@ -34,6 +34,7 @@ void PropertyViews::addViews(const Rows &rows)
                                  [this, &row, name] {
                                      m_shown = name;
                                      showView(m_canvas, row);
+                                     emit viewShown(name);
                                  }});
     }
 }

@@ -39,6 +39,10 @@ public:
     // before the first.
     const QString &shownView() const { return m_shown; }
 
+signals:
+    // A view has coloured the table, or coloured it again.
+    void viewShown(const QString &handlerName);
+
 private:
     struct Handler {
         bool menuItem; // plays the over cue first

@@ -115,9 +115,10 @@ LegendContent legendOf(const NumericScaleView &view)
                   view.noData, view.Title, view.unusedColour);
 }
 
-void showView(TableCanvas &canvas, const NumericScaleView &view)
+namespace {
+
+NumericPass passOf(const NumericScaleView &view)
 {
-    canvas.Maluj(legendOf(view));
     NumericPass pass{view.field, scaleOf(view), text(view.caption), {}, {}};
     switch (view.reading) {
     case Reading::BelowZeroAsZero:
@@ -132,7 +133,42 @@ void showView(TableCanvas &canvas, const NumericScaleView &view)
     case Reading::ExactCounts:
         break;
     }
-    colourByNumbers(canvas, pass);
+    return pass;
+}
+
+NumberReader readerOf(TableCanvas &canvas)
+{
+    return [&canvas](QStringView value, const ElementRecord &element, Field field) {
+        return canvas.StringToFloat(value, &element, field);
+    };
+}
+
+// Every element placed, then the buttons changed and the caption set.
+template <typename View>
+void showPlacements(TableCanvas &canvas, const View &view)
+{
+    canvas.Maluj(legendOf(view));
+    const std::vector<Placement> placements = placementsOf(view, canvas.catalogue(), readerOf(canvas));
+    for (int numer = 1; numer <= int(placements.size()); ++numer)
+        applyPlacement(canvas, numer, placements[std::size_t(numer) - 1]);
+    canvas.setCaption(text(view.caption));
+}
+
+} // namespace
+
+std::vector<Placement> placementsOf(const NumericScaleView &view, const Catalogue &catalogue, const NumberReader &read)
+{
+    const NumericPass pass = passOf(view);
+    std::vector<Placement> placements;
+    for (int numer = 1; numer <= catalogue.count(); ++numer)
+        placements.push_back(place(pass, catalogue.element(numer), read));
+    return placements;
+}
+
+void showView(TableCanvas &canvas, const NumericScaleView &view)
+{
+    canvas.Maluj(legendOf(view));
+    colourByNumbers(canvas, passOf(view));
 }
 
 // --- filtered scales -----------------------------------------------------
@@ -143,9 +179,8 @@ LegendContent legendOf(const FilteredScaleView &view)
                   view.noData, view.Title, view.unusedColour);
 }
 
-void showView(TableCanvas &canvas, const FilteredScaleView &view)
+std::vector<Placement> placementsOf(const FilteredScaleView &view, const Catalogue &catalogue, const NumberReader &read)
 {
-    canvas.Maluj(legendOf(view));
     std::vector<ScaleEntry> entries;
     if (view.ranges.empty()) {
         entries = entriesFromBounds(boundValues(view.bounds));
@@ -164,18 +199,19 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view)
     const Field valued = view.field;
     const QString mantissaEnd = QStringLiteral("•");
 
-    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
-        const ElementRecord &element = canvas.catalogue().element(numer);
-        TMySpeedButton *button = canvas.elementButton(numer);
-        button->setEnabled(true);
+    std::vector<Placement> placements(std::size_t(catalogue.count()));
+    for (int numer = 1; numer <= catalogue.count(); ++numer) {
+        const ElementRecord &element = catalogue.element(numer);
+        Placement &placement = placements[std::size_t(numer) - 1];
         if ((element.*filtered == filterText) != view.filter.equal) {
-            button->setEnabled(false);
+            placement.greyed = true;
             continue;
         }
+        // A fixed element takes its entry unread: its value is off the scale's form.
         const auto fixed = std::find_if(view.fixed.begin(), view.fixed.end(),
                                         [numer](const FixedEntry &f) { return f.numer == numer; });
         if (fixed != view.fixed.end()) {
-            colourWithEntry(canvas, button, fixed->entry);
+            placement.entry = fixed->entry;
             continue;
         }
         if (!valued)
@@ -184,15 +220,18 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view)
         if (view.mantissaOnly)
             if (const qsizetype at = value.indexOf(mantissaEnd); at >= 0)
                 value.truncate(at);
-        const ParsedNumber number = canvas.StringToFloat(value, &element, valued);
+        const ParsedNumber number = read(value, element, valued);
         if (number.noNumber) {
-            button->setEnabled(false);
+            placement.greyed = true;
             continue;
         }
-        colourWithEntryFor(canvas, button, number.value, entries);
+        placement.value = number.value;
+        placement.entry = entryFor(number.value, entries);
     }
-    canvas.setCaption(text(view.caption));
+    return placements;
 }
+
+void showView(TableCanvas &canvas, const FilteredScaleView &view) { showPlacements(canvas, view); }
 
 // --- categories ------------------------------------------------------------
 
@@ -354,9 +393,8 @@ LegendContent legendOf(const SusceptibilityView &view)
     return legend(view.Count, scaleTexts(view.bounds, view.ends), view.colours, view.noData, view.Title);
 }
 
-void showView(TableCanvas &canvas, const SusceptibilityView &view)
+std::vector<Placement> placementsOf(const SusceptibilityView &view, const Catalogue &catalogue, const NumberReader &read)
 {
-    canvas.Maluj(legendOf(view));
     // The diamagnetic scale is the same scale on the magnitude: its ranges
     // run from the bound nearer zero, included, away from zero.
     const bool negative = view.side == Side::Negative;
@@ -365,21 +403,23 @@ void showView(TableCanvas &canvas, const SusceptibilityView &view)
         for (double &bound : bounds)
             bound = -bound;
     const std::vector<ScaleEntry> entries = entriesFromBounds(bounds);
-    const Field field = view.field;
 
-    for (int numer = 1; numer <= canvas.catalogue().count(); ++numer) {
-        const ElementRecord &element = canvas.catalogue().element(numer);
-        const ParsedNumber number = canvas.StringToFloat(element.*field, &element, field);
-        TMySpeedButton *button = canvas.elementButton(numer);
-        button->setEnabled(true);
+    std::vector<Placement> placements(std::size_t(catalogue.count()));
+    for (int numer = 1; numer <= catalogue.count(); ++numer) {
+        const ElementRecord &element = catalogue.element(numer);
+        const ParsedNumber number = read(element.*view.field, element, view.field);
+        Placement &placement = placements[std::size_t(numer) - 1];
         if (number.noNumber || (number.value < 0) != negative) {
-            button->setEnabled(false);
+            placement.greyed = true;
             continue;
         }
-        colourWithEntryFor(canvas, button, negative ? -number.value : number.value, entries);
+        placement.value = number.value;
+        placement.entry = entryFor(negative ? -number.value : number.value, entries);
     }
-    canvas.setCaption(text(view.caption));
+    return placements;
 }
+
+void showView(TableCanvas &canvas, const SusceptibilityView &view) { showPlacements(canvas, view); }
 
 // --- abundance rankings -----------------------------------------------------
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "colouringpass.h"
 #include "viewtables.h"
 
 namespace tablicznik {
@@ -29,6 +30,12 @@ LegendContent legendOf(const EraView &view);
 LegendContent legendOf(const TypeFilterView &view);
 LegendContent legendOf(const SusceptibilityView &view);
 LegendContent legendOf(const AbundanceView &view);
+
+// The elements 1 ... catalogue.count() as a view of numbers places them on
+// the table, their values read with `read`: what the periodicity plot draws.
+std::vector<Placement> placementsOf(const NumericScaleView &view, const Catalogue &catalogue, const NumberReader &read);
+std::vector<Placement> placementsOf(const FilteredScaleView &view, const Catalogue &catalogue, const NumberReader &read);
+std::vector<Placement> placementsOf(const SusceptibilityView &view, const Catalogue &catalogue, const NumberReader &read);
 
 // The scale entries a numeric view places its values with (entry k is
 // element k-1), from the row's bounds.

@@ -24,6 +24,9 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
     {QStringLiteral("Kolorowanie tablicy:"),
      {QStringLiteral("mały przycisk obok właściwości na stronie notesu koloruje pierwiastki według tej "
                      "właściwości, a legenda objaśnia kolory,"),
+      QStringLiteral("OPCJE → WYKRES (Ctrl+W) rysuje pokazaną właściwość liczbową w zależności od liczby "
+                     "atomowej, z okresami, gazami szlachetnymi i litowcami; wskazanie słupka wskazuje "
+                     "pierwiastek, a kliknięcie go blokuje,"),
       QStringLiteral("przycisk CZYŚĆ przywraca zwykły wygląd tablicy.")}},
     {QStringLiteral("Tablica w pliku i na papierze:"),
      {QStringLiteral("OPCJE → ZAPISZ OBRAZ TABLICY zapisuje tablicę taką, jaką widać, z kolorami, legendą i "
@@ -45,7 +48,7 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
                      "pomocy i tabelach zamyka okno,"),
       QStringLiteral("Tab przechodzi do przycisków; F1 – pomoc, Ctrl+S – stałe fizyczne, Ctrl+P – przedrostki, "
                      "Ctrl+R – tabela rozpuszczalności, Ctrl+E – szereg metali, "
-                     "Ctrl+M – masa molowa.")}},
+                     "Ctrl+M – masa molowa, Ctrl+W – wykres.")}},
     {QStringLiteral("Dodatkowo:"),
      {QStringLiteral("przycisk OPCJE daje też POMOC, KALKULATOR, MASĘ MOLOWĄ, NOTATNIK, STAŁE FIZYCZNE, "
                      "PRZEDROSTKI, TABELA ROZPUSZCZALNOŚCI, SZEREG METALI, informacje O PROGRAMIE i O AUTORZE "

@@ -111,6 +111,7 @@ private slots:
             {"Szereg1", "Szereg elektrochemiczny metali...", false},
             {"ZapiszObraz1", "Zapisz obraz tablicy...", false},
             {"DrukujTablice1", "Drukuj tablicę...", true},
+            {"Wykres1", "Wykres...", false},
             {nullptr, nullptr, false},
             {"Wyczanimacj1", "Wyłącz animację", true},
             {"Wyczd1", "Wyłącz dźwięki", true},

@@ -1,4 +1,5 @@
 #include "app/optionsmenu.h"
+#include "app/plotwindow.h"
 #include "app/tableimage.h"
 #include "support/mainwindow.h"
 #include "support/testmain.h"
@@ -63,7 +64,7 @@ QStringList viewTriggers()
 // A pupil's whole session on the real main window, as one script: every
 // element pointed at on every page, every view and menu entry, pinning,
 // a card stepped through the whole table both ways and printed, the
-// coloured table saved and printed, every
+// coloured table saved and printed, its plot, every
 // auxiliary window, every preference, and the close. Nothing may complain,
 // and nothing it opened may be left when the window is gone. Run under the
 // sanitizers, it is the memory check of a whole session.
@@ -184,6 +185,18 @@ private slots:
         QVERIFY(choose("DrukujTablice1"));
         QCOMPARE(printed.size(), 2);
         QVERIFY(QFile(printed.last()).size() > 1000);
+        // Its periodicity plot, pointed along with the keys, saved and closed.
+        QVERIFY(choose("Wykres1"));
+        PlotWindow *plot = window.optionsMenu().plotCommand().plotWindow();
+        QVERIFY(plot && plot->isVisible());
+        QCOMPARE(plot->windowTitle(), window.windowTitle());
+        for (int key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Left})
+            QTest::keyClick(plot->plot(), Qt::Key(key));
+        QVERIFY(f.hovered() > 0);
+        const QString plotPicture = m_output.filePath(QStringLiteral("wykres.png"));
+        plot->setFileChooser([&](QWidget *, const QString &) { return plotPicture; });
+        QCOMPARE(QImage(plot->save()).size(), 2 * plot->plot()->size() * plot->devicePixelRatioF());
+        plot->close();
         f.click(QStringLiteral("SpeedButton3"));
 
         // Every auxiliary window from the options menu, opened and closed;
