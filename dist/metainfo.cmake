@@ -19,7 +19,8 @@ function(metainfo_screenshots url out)
     "constants.png|Physical constants|Stałe fizyczne"
     "solubility.png|The solubility table, lead(II) iodide chosen|Tabela rozpuszczalności z wybranym jodkiem ołowiu(II)"
     "metal-series.png|The electrochemical series of metals|Szereg elektrochemiczny metali"
-    "molar-mass.png|The molar mass of copper(II) sulfate pentahydrate|Masa molowa pięciowodnego siarczanu(VI) miedzi(II)")
+    "molar-mass.png|The molar mass of copper(II) sulfate pentahydrate|Masa molowa pięciowodnego siarczanu(VI) miedzi(II)"
+    "plot-ionisation.png|First ionisation energy against the atomic number|Pierwsza energia jonizacji w zależności od liczby atomowej")
   set(xml "")
   if(url)
     string(REGEX REPLACE "/+$" "" base "${url}")
