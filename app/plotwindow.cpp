@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -43,11 +42,7 @@ PlotWindow::PlotWindow(TOknoGlowne &table, AuxiliaryWindows &windows)
           QMessageBox::warning(parent, QStringLiteral("Tablicznik"), text);
       })
 {
-    setObjectName(QStringLiteral("WykresForm"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "WykresForm", QString(), 11, Qt::WindowMinMaxButtonsHint);
     setMinimumSize(360, 240);
     resize(kClientSize);
     m_plot->setObjectName(QStringLiteral("Wykres"));
@@ -74,8 +69,7 @@ PlotWindow::PlotWindow(TOknoGlowne &table, AuxiliaryWindows &windows)
     layout->addWidget(m_plot, 1);
     layout->addLayout(buttons);
 
-    // Escape closes it, as it closes the dialogs.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 PlotWindow::~PlotWindow() = default;

@@ -64,10 +64,7 @@ TFiszka::TFiszka(AuxiliaryWindows &windows, const Catalogue &catalogue, QWidget 
     : QWidget(parent), m_windows(windows), m_catalogue(catalogue), m_table(table),
       m_openingNumber(catalogue.numberOf(elementName))
 {
-    setObjectName(QStringLiteral("Fiszka"));
-    setWindowFlags(Qt::Window);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "Fiszka", QString(), 11); // titled with its element below
     setWindowTitle(QStringLiteral("Fiszka - ") + elementName);
     setMinimumSize(kClientWidth, kPanelHeight + kMinimumViewHeight);
     resize(kClientWidth, kClientHeight);

@@ -81,11 +81,7 @@ TMasaMolowaForm::TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QW
     : QWidget(parent), m_catalogue(catalogue), m_cues(cues), m_symbols(catalogueSymbols(catalogue)),
       m_fixedQuantity(Amounts::Moles)
 {
-    setObjectName(QStringLiteral("MasaMolowaForm"));
-    setWindowTitle(QStringLiteral("Masa molowa"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(arial(12));
-    makeSilver(this);
+    setUpWindow(this, "MasaMolowaForm", QStringLiteral("Masa molowa"), 12);
 
     auto *layout = new QVBoxLayout(this);
     // The window keeps no minimum size of its own: the zoom sets its limits.
@@ -181,9 +177,7 @@ TMasaMolowaForm::TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QW
             remember();
         }
     });
-    // Escape closes it, as it closes the dialogs.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 
     resize(460, 560);
     recompute();

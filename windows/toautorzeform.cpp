@@ -20,12 +20,7 @@ const QStringList TOautorzeForm::kThanks = {
 
 TOautorzeForm::TOautorzeForm(AuxiliaryWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
-    setObjectName(QStringLiteral("Oautorze"));
-    setWindowTitle(QStringLiteral("Tablicznik – O autorze"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "Oautorze", QStringLiteral("Tablicznik – O autorze"), 11, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setClientSizeCentred(this, kClientWidth, kClientHeight);
 
     auto *frame = new QFrame(this);

@@ -70,12 +70,7 @@ LinkLabel *centredLink(QWidget *parent, const char *name, const QUrl &target, co
 
 TOprogramie::TOprogramie(AuxiliaryWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
-    setObjectName(QStringLiteral("Oprogramie"));
-    setWindowTitle(QStringLiteral("Tablicznik – O programie"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(arial(9));
-    makeSilver(this);
+    setUpWindow(this, "Oprogramie", QStringLiteral("Tablicznik – O programie"), 9, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setClientSizeCentred(this, kClientWidth, kClientHeight);
 
     QFrame *outer = bevelPanel(this, rect(), QFrame::Raised, "Panel1");

@@ -69,12 +69,7 @@ QString TPomocForm::plainText()
 
 TPomocForm::TPomocForm(SoundCues &cues, QWidget *parent) : QDialog(parent), m_cues(cues)
 {
-    setObjectName(QStringLiteral("PomocForm"));
-    setWindowTitle(QStringLiteral("Tablicznik – Pomoc"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(arial(kTextPixels));
-    makeSilver(this);
+    setUpWindow(this, "PomocForm", QStringLiteral("Tablicznik – Pomoc"), kTextPixels, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setClientSizeCentred(this, kClientWidth, kClientHeight);
 
     // Headings in bold, the points as a list with hanging lines, wrapped

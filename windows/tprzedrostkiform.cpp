@@ -5,7 +5,6 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
-#include <QShortcut>
 #include <QHeaderView>
 
 #include <cstdlib>
@@ -46,12 +45,7 @@ QString TPrzedrostkiForm::meaning(int exponent)
 
 TPrzedrostkiForm::TPrzedrostkiForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cues(cues)
 {
-    setObjectName(QStringLiteral("PrzedrostkiForm"));
-    setWindowTitle(QStringLiteral("Przedrostki."));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "PrzedrostkiForm", QStringLiteral("Przedrostki."), 11, Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
     move(kPlace);
 
@@ -69,9 +63,7 @@ TPrzedrostkiForm::TPrzedrostkiForm(SoundCues &cues, QWidget *parent) : QWidget(p
     grid->alignOn(2, QStringLiteral(" = "));
     grid->setGeometry(rect());
 
-    // Escape closes it, as it closes the dialogs.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 void TPrzedrostkiForm::closeEvent(QCloseEvent *event)

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
@@ -85,12 +84,7 @@ void SolubilityGrid::keyboardSearch(const QString &search)
 TRozpuszczalnoscForm::TRozpuszczalnoscForm(AuxiliaryWindows &windows, QWidget *parent)
     : QWidget(parent), m_windows(windows)
 {
-    setObjectName(QStringLiteral("RozpuszczalnoscForm"));
-    setWindowTitle(kTitle);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "RozpuszczalnoscForm", kTitle, 11, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
 
     m_printed = new QWidget(this);
     m_printed->setObjectName(QStringLiteral("TabelaPanel"));
@@ -141,8 +135,7 @@ TRozpuszczalnoscForm::TRozpuszczalnoscForm(AuxiliaryWindows &windows, QWidget *p
     connect(m_grid, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { showCell(index.row(), index.column()); });
 
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
     m_grid->setCurrentCell(0, 0);
     m_grid->setFocus();
     adjustSize();

@@ -5,7 +5,6 @@
 #include "windowlook.h"
 
 #include <QCloseEvent>
-#include <QShortcut>
 
 namespace tablicznik {
 
@@ -54,11 +53,7 @@ const TStaleForm::Constant TStaleForm::kConstants[37] = {
 
 TStaleForm::TStaleForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cues(cues)
 {
-    setObjectName(QStringLiteral("StaleForm"));
-    setWindowTitle(QStringLiteral("Stałe fizchemastronomiczne"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "StaleForm", QStringLiteral("Stałe fizchemastronomiczne"), 11);
     resize(kClientWidth, kClientHeight);
     move(kPlace);
 
@@ -69,9 +64,7 @@ TStaleForm::TStaleForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cu
         grid->addRow({QString::fromUtf8(c.name), QString::fromUtf8(c.value)});
     grid->setGeometry(rect());
 
-    // Escape closes it, as it closes the dialogs.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 void TStaleForm::resizeEvent(QResizeEvent *event)

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -36,12 +35,7 @@ QString metalLabel(int index)
 
 TSzeregForm::TSzeregForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_cues(cues)
 {
-    setObjectName(QStringLiteral("SzeregForm"));
-    setWindowTitle(QStringLiteral("Szereg elektrochemiczny metali"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "SzeregForm", QStringLiteral("Szereg elektrochemiczny metali"), 11, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
 
     auto *explanation = new QLabel(kExplanation, this);
     explanation->setObjectName(QStringLiteral("ObjasnienieLabel"));
@@ -95,8 +89,7 @@ TSzeregForm::TSzeregForm(SoundCues &cues, QWidget *parent) : QWidget(parent), m_
         QComboBox *target = QApplication::keyboardModifiers() & Qt::ControlModifier ? m_metalB : m_metalA;
         target->setCurrentIndex(row);
     });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 
     choose(indexOf(QStringLiteral("Zn")), indexOf(QStringLiteral("Cu"))); // the classic example
     setTabOrder(m_grid, m_metalA);

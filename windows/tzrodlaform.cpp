@@ -22,12 +22,7 @@ const QStringList TZrodlaForm::kSources = {
 
 TZrodlaForm::TZrodlaForm(SoundCues &cues, QWidget *parent) : QDialog(parent), m_cues(cues)
 {
-    setObjectName(QStringLiteral("Zrodla"));
-    setWindowTitle(QStringLiteral("Źródła danych."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(arial(11));
-    makeSilver(this);
+    setUpWindow(this, "Zrodla", QStringLiteral("Źródła danych."), 11, Qt::MSWindowsFixedSizeDialogHint, Qt::Dialog);
     setClientSizeCentred(this, kClientWidth, kClientHeight);
 
     auto *memo = new QPlainTextEdit(this);

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 namespace tablicznik {
@@ -20,6 +21,22 @@ void centreOnScreen(QWidget *window)
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen)
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void setUpWindow(QWidget *window, const char *objectName, const QString &title, int fontPixels,
+                 Qt::WindowFlags buttons, Qt::WindowType kind)
+{
+    window->setObjectName(QString::fromUtf8(objectName));
+    window->setWindowTitle(title);
+    window->setWindowFlags(kind | buttons | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setFont(arial(fontPixels));
+    makeSilver(window);
+}
+
+void closeOnEscape(QWidget *window)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 void makeSilver(QWidget *widget)
