@@ -45,7 +45,7 @@ template <typename View>
 PlotSeries seriesOf(const View &view, const Catalogue &catalogue)
 {
     PlotSeries series;
-    series.handler = QString::fromUtf8(view.handler);
+    series.handler = handlerName(view.trigger);
     series.caption = QString::fromUtf8(view.caption);
     series.axisTitle = axisTitleOf(view.Title);
     series.placements = placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) {
@@ -64,7 +64,7 @@ template <typename Rows>
 std::optional<PlotSeries> findSeries(const Rows &rows, const QString &handler, const Catalogue &catalogue)
 {
     for (const auto &row : rows)
-        if (handler == QLatin1StringView(row.handler) && row.field)
+        if (handler == handlerName(row.trigger) && row.field)
             return seriesOf(row, catalogue);
     return std::nullopt;
 }

@@ -17,7 +17,7 @@ QSet<QString> menuItemHandlers()
     for (const ViewMenu &menu : kViewMenus)
         for (const MenuItemRow &item : menu.items)
             if (item.name)
-                handlers << QString::fromUtf8(item.handler);
+                handlers << handlerName(item.name);
     return handlers;
 }
 
@@ -28,7 +28,7 @@ void PropertyViews::addViews(const Rows &rows)
 {
     static const QSet<QString> fromMenus = menuItemHandlers();
     for (const auto &row : rows) {
-        const QString name = QString::fromUtf8(row.handler);
+        const QString name = handlerName(row.trigger);
         Q_ASSERT_X(!m_handlers.contains(name), "PropertyViews", "two views with one handler"); // see the tables' tests
         m_handlers.insert(name, {fromMenus.contains(name),
                                  [this, &row, name] {
@@ -60,7 +60,7 @@ PropertyViews::PropertyViews(TableCanvas &canvas, QWidget *window) : QObject(win
             }
             QAction *action = menu->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
-            const QString handler = QString::fromUtf8(item.handler);
+            const QString handler = handlerName(item.name);
             connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
         }
         m_menus.insert(menu->objectName(), menu);

@@ -34,7 +34,6 @@ const char *const kEraTitle = " Rok odkrycia (wytworzenia): ";
 
 const std::vector<NumericScaleView> kNumericScaleViews = {
     {
-        .handler = "PromAtomButtonClick",
         .trigger = "PromAtomButton",
         .field = &ElementRecord::PromAtom,
         .Title = " Promień atomu [pm]: ",
@@ -43,7 +42,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kDarkBlueWhiteDarkRed,
     },
     {
-        .handler = "PromKowalButtonClick",
         .trigger = "PromKowalButton",
         .field = &ElementRecord::PromKowal,
         .Title = " Promień kowalencyjny atomu [pm]: ",
@@ -52,7 +50,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kDarkBlueWhiteDarkRed,
     },
     {
-        .handler = "TwardoscButtonClick",
         .trigger = "TwardoscButton",
         .field = &ElementRecord::Twardosc,
         .Title = " Twardość pierwiastka (skala Brinella): ",
@@ -61,7 +58,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kPaleBlueBlueBlack,
     },
     {
-        .handler = "WytrzRozButtonClick",
         .trigger = "WytrzRozButton",
         .field = &ElementRecord::WytrzRoz,
         .Title = " Wytrzymałość na rozciąganie [MPa]: ",
@@ -70,7 +66,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kYellowWhiteRed,
     },
     {
-        .handler = "ModYoungButtonClick",
         .trigger = "ModYoungButton",
         .field = &ElementRecord::ModYoung,
         .Title = " Moduł Younga [GPa]: ",
@@ -79,7 +74,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kGreenWhiteBlue,
     },
     {
-        .handler = "ElektroujButtonClick",
         .trigger = "ElektroujButton",
         .field = &ElementRecord::Elektrouj,
         .Title = " Elektroujemność wg. Paulinga: ",
@@ -88,7 +82,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kDarkBlueWhiteDarkRed,
     },
     {
-        .handler = "PowElektrButtonClick",
         .trigger = "PowElektrButton",
         .field = &ElementRecord::PowElektr,
         .Title = " Powinowactwo elektronowe [eV]: ",
@@ -98,7 +91,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .reading = Reading::BelowZeroAsZero,
     },
     {
-        .handler = "TempTopButtonClick",
         .trigger = "TempTopButton",
         .field = &ElementRecord::TempTop,
         .Title = " Temperatura topnienia [°C]: ",
@@ -108,7 +100,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .reading = Reading::BelowZeroAsZero,
     },
     {
-        .handler = "EntTopButtonClick",
         .trigger = "EntTopButton",
         .field = &ElementRecord::EntTop,
         .Title = " Entalpia topnienia [kJ/mol]: ",
@@ -117,7 +108,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kDarkOliveYellowRed,
     },
     {
-        .handler = "TempWrzButtonClick",
         .trigger = "TempWrzButton",
         .field = &ElementRecord::TempWrz,
         .Title = " Temperatura wrzenia [°C]: ",
@@ -127,7 +117,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .reading = Reading::BelowZeroAsZero,
     },
     {
-        .handler = "MolEntAtomButtonClick",
         .trigger = "MolEntAtomButton",
         .field = &ElementRecord::MolEntAtom,
         .Title = " Molowa entalpia atomizacji [kJ/mol]: ",
@@ -137,7 +126,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .reading = Reading::BoilingDisabled,
     },
     {
-        .handler = "WspPrzewCiepButtonClick",
         .trigger = "WspPrzewCiepButton",
         .field = &ElementRecord::WspPrzewCiep,
         .Title = " Współczynnik przewodnictwa ciepła [W/(m•K)]: ",
@@ -146,7 +134,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueYellowGreen,
     },
     {
-        .handler = "MolPojCiepButtonClick",
         .trigger = "MolPojCiepButton",
         .field = &ElementRecord::MolPojCiep,
         .Title = " Molowa pojemność cieplna [J/(mol•K)]: ",
@@ -155,7 +142,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueYellowRed,
     },
     {
-        .handler = "EntropMolButtonClick",
         .trigger = "EntropMolButton",
         .field = &ElementRecord::EntropMol,
         .Title = " Entropia molowa [J/(mol•K)]: ",
@@ -164,7 +150,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueOliveYellowRed,
     },
     {
-        .handler = "PotJon1ButtonClick",
         .trigger = "PotJon1Button",
         .field = &ElementRecord::PotJon1,
         .Title = " Energia jonizacji pierwszego stopnia [eV]: ",
@@ -173,7 +158,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueWhiteRed,
     },
     {
-        .handler = "PotJon2ButtonClick",
         .trigger = "PotJon2Button",
         .field = &ElementRecord::PotJon2,
         .Title = " Energia jonizacji drugiego stopnia [eV]: ",
@@ -183,7 +167,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .ends = {"- 10,0÷%1", "- powyżej %1"},
     },
     {
-        .handler = "PotJon3ButtonClick",
         .trigger = "PotJon3Button",
         .field = &ElementRecord::PotJon3,
         .Title = " Energia jonizacji trzeciego stopnia [eV]: ",
@@ -192,7 +175,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueWhiteRed,
     },
     {
-        .handler = "PotJon4ButtonClick",
         .trigger = "PotJon4Button",
         .field = &ElementRecord::PotJon4,
         .Title = " Energia jonizacji czwartego stopnia [eV]: ",
@@ -201,7 +183,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kBlueWhiteRed,
     },
     {
-        .handler = "LiczIzotopButtonClick",
         .trigger = "LiczIzotopButton",
         .field = &ElementRecord::LiczIzotop,
         .Title = " Liczba znanych izotopów pierwiastka: ",
@@ -210,7 +191,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
         .colours = kPaleOrangeOrangeDarkBlue,
     },
     {
-        .handler = "LiczTrIzotopButtonClick",
         .trigger = "LiczTrIzotopButton",
         .field = &ElementRecord::LiczTrIzotop,
         .Title = " Liczba trwałych izotopów: ",
@@ -227,7 +207,6 @@ const std::vector<NumericScaleView> kNumericScaleViews = {
 
 const std::vector<FilteredScaleView> kFilteredScaleViews = {
     {
-        .handler = "CiaaStae1Click",
         .trigger = "CiaaStae1",
         .field = &ElementRecord::Gestosc,
         .Title = " Gęstość ciał stałych i cieczy [g/cm^3]: ",
@@ -239,7 +218,6 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
                     0x009100, 0x006D00, 0x004800, 0x002400, 0x000000},
     },
     {
-        .handler = "Gazy1Click",
         .trigger = "Gazy1",
         .field = &ElementRecord::Gestosc,
         .Title = " Gęstość gazów [g/cm^3]: ",
@@ -254,7 +232,6 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
         .noData = " - nie dotyczy, brak danych",
     },
     {
-        .handler = "OporWlasButtonClick",
         .trigger = "OporWlasButton",
         .field = &ElementRecord::OporWlas,
         .Title = " Opór właściwy metali [10^(-8) ohm•m]: ",
@@ -270,7 +247,6 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
         .mantissaOnly = true,
     },
     {
-        .handler = "TempCurButtonClick",
         .trigger = "TempCurButton",
         .field = nullptr,
         .Title = " Temperatura Curie ferromagnetyków [°C]: ",
@@ -285,7 +261,6 @@ const std::vector<FilteredScaleView> kFilteredScaleViews = {
 
 const std::vector<CategoryView> kCategoryViews = {
     {
-        .handler = "StanSkupButtonClick",
         .trigger = "StanSkupButton",
         .field = &ElementRecord::StanSkup,
         .Title = " Stan skupienia: ",
@@ -297,7 +272,6 @@ const std::vector<CategoryView> kCategoryViews = {
         .noData = "",
     },
     {
-        .handler = "CharTlenButtonClick",
         .trigger = "CharTlenButton",
         .field = &ElementRecord::CharTlen,
         .Title = " Charakter tlenku: ",
@@ -310,7 +284,6 @@ const std::vector<CategoryView> kCategoryViews = {
         .noData = "- brak danych",
     },
     {
-        .handler = "WartTypButtonClick",
         .trigger = "WartTypButton",
         .field = &ElementRecord::WartTyp,
         .Title = " Najczęściej występująca wartościowość: ",
@@ -326,7 +299,6 @@ const std::vector<CategoryView> kCategoryViews = {
         .comparison = Comparison::Number,
     },
     {
-        .handler = "TypStopUtlButtonClick",
         .trigger = "TypStopUtlButton",
         .field = &ElementRecord::TypStopUtl,
         .Title = " Najczęściej występujący stopień utlenienia: ",
@@ -357,26 +329,25 @@ const std::array<ShellEntry, 4> kShellEntries = {{
 
 // Element 1 has no predecessor: shell K shows it pure green, the others black.
 const std::vector<ShellView> kShellViews = {
-    {"PowKButtonClick", "PowKButton", &ElementRecord::PowK, "K", " Zmiany w konfiguracji elektronowej na powłoce K: ",
+    {"PowKButton", &ElementRecord::PowK, "K", " Zmiany w konfiguracji elektronowej na powłoce K: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE K.", 3, 0x00FF00, false},
-    {"PowLButtonClick", "PowLButton", &ElementRecord::PowL, "L", " Zmiany w konfiguracji elektronowej na powłoce L: ",
+    {"PowLButton", &ElementRecord::PowL, "L", " Zmiany w konfiguracji elektronowej na powłoce L: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE L.", 4, 0x000000, true},
-    {"PowMButtonClick", "PowMButton", &ElementRecord::PowM, "M", " Zmiany w konfiguracji elektronowej na powłoce M: ",
+    {"PowMButton", &ElementRecord::PowM, "M", " Zmiany w konfiguracji elektronowej na powłoce M: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE M.", 4, 0x000000, true},
-    {"PowNButtonClick", "PowNButton", &ElementRecord::PowN, "N", " Zmiany w konfiguracji elektronowej na powłoce N: ",
+    {"PowNButton", &ElementRecord::PowN, "N", " Zmiany w konfiguracji elektronowej na powłoce N: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE N.", 4, 0x000000, true},
     // Palladium's O shell is empty after rhodium's one electron: a decrease, not black.
-    {"PowOButtonClick", "PowOButton", &ElementRecord::PowO, "O", " Zmiany w konfiguracji elektronowej na powłoce O: ",
+    {"PowOButton", &ElementRecord::PowO, "O", " Zmiany w konfiguracji elektronowej na powłoce O: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE O.", 4, 0x000000, true, FixedEntry{46, 2}},
-    {"PowPButtonClick", "PowPButton", &ElementRecord::PowP, "P", " Zmiany w konfiguracji elektronowej na powłoce P: ",
+    {"PowPButton", &ElementRecord::PowP, "P", " Zmiany w konfiguracji elektronowej na powłoce P: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE P.", 4, 0x000000, true},
-    {"PowQButtonClick", "PowQButton", &ElementRecord::PowQ, "Q", " Zmiany w konfiguracji elektronowej na powłoce Q: ",
+    {"PowQButton", &ElementRecord::PowQ, "Q", " Zmiany w konfiguracji elektronowej na powłoce Q: ",
      "ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE Q.", 4, 0x000000, true},
 };
 
 const std::vector<EraView> kEraViews = {
     {
-        .handler = "Star1Click",
         .trigger = "Star1",
         .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
@@ -389,7 +360,6 @@ const std::vector<EraView> kEraViews = {
         .noData = kOtherElements,
     },
     {
-        .handler = "redniowiecze1Click",
         .trigger = "redniowiecze1",
         .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
@@ -402,7 +372,6 @@ const std::vector<EraView> kEraViews = {
         .noData = kOtherElements,
     },
     {
-        .handler = "Pozostae1Click",
         .trigger = "Pozostae1",
         .field = &ElementRecord::RokOdkryc,
         .Title = kEraTitle,
@@ -418,24 +387,24 @@ const std::vector<EraView> kEraViews = {
 };
 
 const std::vector<TypeFilterView> kTypeFilterViews = {
-    {"Pokametale1Click", "Pokametale1", TypeKey::Conduction, " Metale: ", "PIERWIASTKI METALICZNE.", 1,
+    {"Pokametale1", TypeKey::Conduction, " Metale: ", "PIERWIASTKI METALICZNE.", 1,
      {{"- metal", kLightBlue, "metal"}}},
-    {"Pokaizolatory1Click", "Pokaizolatory1", TypeKey::Conduction, " Izolatory: ", "IZOLATORY.", 1,
+    {"Pokaizolatory1", TypeKey::Conduction, " Izolatory: ", "IZOLATORY.", 1,
      {{"- izolator", kLightYellow, "izolator"}}},
-    {"Pokapprzewodniki1Click", "Pokapprzewodniki1", TypeKey::Conduction, " Półprzewodniki: ", "NATURALNE PÓŁPRZEWODNIKI.",
+    {"Pokapprzewodniki1", TypeKey::Conduction, " Półprzewodniki: ", "NATURALNE PÓŁPRZEWODNIKI.",
      1, {{"- półprzewodnik", kLightGreen, "półprzewodnik"}}},
-    {"Pokawszystkie1Click", "Pokawszystkie1", TypeKey::Conduction, " Typ przewodnictwa: ", "TYP PRZEWODNICTWA.", 3,
+    {"Pokawszystkie1", TypeKey::Conduction, " Typ przewodnictwa: ", "TYP PRZEWODNICTWA.", 3,
      {{"- metal", kLightBlue, "metal"},
       {"- półprzewodnik", kLightGreen, "półprzewodnik"},
       {"- izolator", kLightYellow, "izolator"}}},
-    {"Pokadiamagnetyki1Click", "Pokadiamagnetyki1", TypeKey::Magnetic, " Diamagnetyki: ", "PIERWIASTKI DIAMAGNETYCZNE.",
+    {"Pokadiamagnetyki1", TypeKey::Magnetic, " Diamagnetyki: ", "PIERWIASTKI DIAMAGNETYCZNE.",
      1, {{"- diamagnetyk", kLightYellow, "diamagnetyk"}}},
-    {"Pokaparamagnetyki1Click", "Pokaparamagnetyki1", TypeKey::Magnetic, " Paramagnetyki: ",
+    {"Pokaparamagnetyki1", TypeKey::Magnetic, " Paramagnetyki: ",
      "PIERWIASTKI PARAMAGNETYCZNE.", 1, {{"- paramagnetyk", kLightGreen, "paramagnetyk"}}},
-    {"Pokaferromagnetyki1Click", "Pokaferromagnetyki1", TypeKey::Magnetic, " Ferromagnetyki: ", "FERROMAGNETYKI.", 1,
+    {"Pokaferromagnetyki1", TypeKey::Magnetic, " Ferromagnetyki: ", "FERROMAGNETYKI.", 1,
      {{"- ferromagnetyk", kLightBlue, "ferromagnetyk"}}},
     // This title alone has no leading blank.
-    {"Pokawszystkie2Click", "Pokawszystkie2", TypeKey::Magnetic, "Typ magnetyczny: ", "TYP MAGNETYCZNY PIERWIASTKA.", 3,
+    {"Pokawszystkie2", TypeKey::Magnetic, "Typ magnetyczny: ", "TYP MAGNETYCZNY PIERWIASTKA.", 3,
      {{"- diamagnetyk", kLightYellow, "diamagnetyk"},
       {"- paramagnetyk", kLightGreen, "paramagnetyk"},
       {"- ferromagnetyk", kLightBlue, "ferromagnetyk"}}},
@@ -443,7 +412,6 @@ const std::vector<TypeFilterView> kTypeFilterViews = {
 
 const std::vector<SusceptibilityView> kSusceptibilityViews = {
     {
-        .handler = "Pokaparamagnetyki2Click",
         .trigger = "Pokaparamagnetyki2",
         .field = &ElementRecord::PodatMag,
         .Title = " Podatność magnetyczna paramagnetyków [10^(-6) cm^3/mol]: ",
@@ -455,7 +423,6 @@ const std::vector<SusceptibilityView> kSusceptibilityViews = {
         .colours = kBlueWhiteMagenta,
     },
     {
-        .handler = "Pokadiamagnetyki2Click",
         .trigger = "Pokadiamagnetyki2",
         .field = &ElementRecord::PodatMag,
         .Title = " Podatność magnetyczna diamagnetyków [10^(-6) cm^3/mol]: ",
@@ -470,7 +437,6 @@ const std::vector<SusceptibilityView> kSusceptibilityViews = {
 
 const std::vector<AbundanceView> kAbundanceViews = {
     {
-        .handler = "ZawZiemiaButtonClick",
         .trigger = "ZawZiemiaButton",
         .Title = " Zawartość w Ziemi [pierwszych 13 pierwiastków]: ",
         .caption = "ZAWARTOŚĆ W ZIEMI [% WAGI].",
@@ -481,7 +447,6 @@ const std::vector<AbundanceView> kAbundanceViews = {
         .colours = kRanks13,
     },
     {
-        .handler = "ZawSkorZiemButtonClick",
         .trigger = "ZawSkorZiemButton",
         .Title = " Zawartość w skorupie ziem. [pierwszych 12 pierwiastków]: ",
         .caption = "ZAWARTOŚĆ W SKORUPIE ZIEMSKIEJ [% WAGI].",
@@ -492,7 +457,6 @@ const std::vector<AbundanceView> kAbundanceViews = {
         .colours = kRanks12,
     },
     {
-        .handler = "ZawOceanButtonClick",
         .trigger = "ZawOceanButton",
         .Title = " Zawartość w oceanie [pierwszych 15 pierwiastków]: ",
         .caption = "ZAWARTOŚĆ W WODACH OCEANU [W 1000 kg WODY MORSKIEJ].",
@@ -505,7 +469,6 @@ const std::vector<AbundanceView> kAbundanceViews = {
         .colours = kRanks15,
     },
     {
-        .handler = "ZawUkladButtonClick",
         .trigger = "ZawUkladButton",
         .Title = " Zawartość we Wszechświecie [pierwszych 15 pierwiastków]: ",
         .caption = "ZAWARTOŚĆ WE WSZECHŚWIECIE [% WAGI].",
@@ -516,7 +479,6 @@ const std::vector<AbundanceView> kAbundanceViews = {
         .colours = kRanks15,
     },
     {
-        .handler = "ZawCzlowButtonClick",
         .trigger = "ZawCzlowButton",
         .Title = " Zawartość w org. człowieka [pierwszych 15 pierwiastków]: ",
         .caption = "ZAWARTOŚĆ W ORGANIZMIE CZŁOWIEKA [% WAGI].",
@@ -531,30 +493,30 @@ const std::vector<AbundanceView> kAbundanceViews = {
 const std::vector<ViewMenu> kViewMenus = {
     {"GestoscPopupMenu",
      "GestoscButtonClick",
-     {{"Gazy1", "Gazy", "Gazy1Click"}, {"CiaaStae1", "Ciała Stałe i Ciecze", "CiaaStae1Click"}}},
+     {{"Gazy1", "Gazy"}, {"CiaaStae1", "Ciała Stałe i Ciecze"}}},
     {"RokOdkrycPopupMenu",
      "RokOdkrycButtonClick",
-     {{"Star1", "Starożytność", "Star1Click"},
-      {"redniowiecze1", "Średniowiecze", "redniowiecze1Click"},
-      {"Pozostae1", "Wszystkie", "Pozostae1Click"}}},
+     {{"Star1", "Starożytność"},
+      {"redniowiecze1", "Średniowiecze"},
+      {"Pozostae1", "Wszystkie"}}},
     {"TypPrzewPopupMenu",
      "TypPrzewButtonClick",
-     {{"Pokametale1", "Pokaż metale", "Pokametale1Click"},
-      {"Pokaizolatory1", "Pokaż izolatory", "Pokaizolatory1Click"},
-      {"Pokapprzewodniki1", "Pokaż półprzewodniki", "Pokapprzewodniki1Click"},
+     {{"Pokametale1", "Pokaż metale"},
+      {"Pokaizolatory1", "Pokaż izolatory"},
+      {"Pokapprzewodniki1", "Pokaż półprzewodniki"},
       {nullptr},
-      {"Pokawszystkie1", "Pokaż wszystkie", "Pokawszystkie1Click"}}},
+      {"Pokawszystkie1", "Pokaż wszystkie"}}},
     {"TypMagnetPopupMenu",
      "TypMagnetButtonClick",
-     {{"Pokadiamagnetyki1", "Pokaż diamagnetyki", "Pokadiamagnetyki1Click"},
-      {"Pokaparamagnetyki1", "Pokaż paramagnetyki", "Pokaparamagnetyki1Click"},
-      {"Pokaferromagnetyki1", "Pokaż ferromagnetyki", "Pokaferromagnetyki1Click"},
+     {{"Pokadiamagnetyki1", "Pokaż diamagnetyki"},
+      {"Pokaparamagnetyki1", "Pokaż paramagnetyki"},
+      {"Pokaferromagnetyki1", "Pokaż ferromagnetyki"},
       {nullptr},
-      {"Pokawszystkie2", "Pokaż wszystkie", "Pokawszystkie2Click"}}},
+      {"Pokawszystkie2", "Pokaż wszystkie"}}},
     {"PodatMagPopupMenu",
      "PodatMagButtonClick",
-     {{"Pokaparamagnetyki2", "Pokaż paramagnetyki", "Pokaparamagnetyki2Click"},
-      {"Pokadiamagnetyki2", "Pokaż diamagnetyki", "Pokadiamagnetyki2Click"}}},
+     {{"Pokaparamagnetyki2", "Pokaż paramagnetyki"},
+      {"Pokadiamagnetyki2", "Pokaż diamagnetyki"}}},
 };
 
 } // namespace tablicznik

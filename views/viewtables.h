@@ -4,14 +4,15 @@
 
 #include "data/element.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
 #include <optional>
 #include <vector>
 
-// The property views as data. Every view is one row: the handler name and
-// the control that starts it, the field it reads, the legend's title, Count,
+// The property views as data. Every view is one row: the control that
+// starts it (its handler is named after it, handlerName), the field it reads, the legend's title, Count,
 // entries and no-data entry, and the window caption it leaves. Texts are
 // UTF-8 and used exactly as written here. A row of each kind is shown by the
 // one pass of its kind (viewpasses.h); adding a view is adding a row.
@@ -45,7 +46,6 @@ enum class Reading {
 };
 
 struct NumericScaleView {
-    const char *handler;
     const char *trigger;
     Field field;
     const char *Title;
@@ -77,7 +77,6 @@ struct RangeEntry {
 };
 
 struct FilteredScaleView {
-    const char *handler;
     const char *trigger;
     Field field; // null: no value is read, the fixed entries place the elements
     const char *Title;
@@ -103,7 +102,6 @@ enum class Comparison {
 };
 
 struct CategoryView {
-    const char *handler;
     const char *trigger;
     Field field;
     const char *Title;
@@ -117,7 +115,6 @@ struct CategoryView {
 // --- electron shell changes ------------------------------------------------
 
 struct ShellView {
-    const char *handler;
     const char *trigger;
     Field field; // PowK ... PowQ
     const char *letter;
@@ -143,7 +140,6 @@ extern const std::array<ShellEntry, 4> kShellEntries; // increase, decrease, no 
 // --- discovery eras --------------------------------------------------------
 
 struct EraView {
-    const char *handler;
     const char *trigger;
     Field field;
     const char *Title;
@@ -167,7 +163,6 @@ enum class TypeKey {
 };
 
 struct TypeFilterView {
-    const char *handler;
     const char *trigger;
     TypeKey key;
     const char *Title;
@@ -185,7 +180,6 @@ enum class Side {
 };
 
 struct SusceptibilityView {
-    const char *handler;
     const char *trigger;
     Field field;
     const char *Title;
@@ -206,7 +200,6 @@ struct Rank {
 };
 
 struct AbundanceView {
-    const char *handler;
     const char *trigger;
     const char *Title;
     const char *caption;
@@ -216,12 +209,19 @@ struct AbundanceView {
     const char *noData = kOtherElements;
 };
 
+// A view's handler is named after the control that starts it: the view
+// button "PromAtomButton" runs "PromAtomButtonClick", the menu item "Gazy1"
+// runs "Gazy1Click".
+inline QString handlerName(const char *trigger)
+{
+    return QString::fromUtf8(trigger) + QLatin1StringView("Click");
+}
+
 // --- popup menus of views ----------------------------------------------------
 
 struct MenuItemRow {
     const char *name; // nullptr: a separator line
     const char *caption = nullptr;
-    const char *handler = nullptr;
 };
 
 struct ViewMenu {
