@@ -159,8 +159,9 @@ void OptionsMenu::createMenu()
     };
 
     QMenu *tools = m_menu->addMenu(menuIcon(1), QStringLiteral("Narzędzia"));
-    tools->setObjectName(QStringLiteral("Narzdzia1"));
+    tools->setObjectName(QStringLiteral("Narzdzia1")); // "Narzędzia" without its ę
     tools->menuAction()->setObjectName(QStringLiteral("Narzdzia1"));
+    // "Kalkurator1": the stored name keeps its old misspelling.
     item(tools, "Kalkurator1", QStringLiteral("Kalkulator"), 2, &OptionsMenu::Kalkurator1Click);
     // A calculator too, so the calculator's picture.
     QAction *molar = tools->addAction(menuIcon(2), m_masaMolowa->text(), m_masaMolowa, &QAction::trigger);
@@ -168,7 +169,7 @@ void OptionsMenu::createMenu()
     molar->setShortcut(m_masaMolowa->shortcut());
     molar->setShortcutContext(Qt::WidgetShortcut);
     item(tools, "Notatnik1", QStringLiteral("Notatnik"), 3, &OptionsMenu::Notatnik1Click);
-    bound("Staefiz1", m_stale, 9);
+    bound("Staefiz1", m_stale, 9); // "Stałe fiz." without its ł
     bound("Przedr1", m_przedrostki, 8);
     bound("Rozpuszczalnosc1", m_rozpuszczalnosc, -1);
     bound("Szereg1", m_szereg, -1);
@@ -178,6 +179,8 @@ void OptionsMenu::createMenu()
     bound("Wykres1", m_plot->action(), -1);
     m_menu->setToolTipsVisible(true); // the reason a command is disabled
     m_menu->addSeparator();
+    // "Wyłącz animację", "Wyłącz dźwięki", "Wyłącz dymki", "Wyłącz zegar"
+    // without their Polish letters.
     m_animation = item(m_menu, "Wyczanimacj1", QString(), 7, &OptionsMenu::Wyczanimacj1Click);
     m_sounds = item(m_menu, "Wyczd1", QString(), 4, &OptionsMenu::Wyczd1Click);
     m_hints = item(m_menu, "Wyczdymki1", QString(), 6, &OptionsMenu::Wyczdymki1Click);
@@ -200,7 +203,7 @@ void OptionsMenu::createMenu()
 void OptionsMenu::createZoomMenu()
 {
     m_zoom = m_menu->addMenu(QStringLiteral("Powiększenie"));
-    m_zoom->setObjectName(QStringLiteral("Powiekszenie1"));
+    m_zoom->setObjectName(QStringLiteral("Powiekszenie1")); // "Powiększenie"
     m_zoom->menuAction()->setObjectName(QStringLiteral("Powiekszenie1"));
     m_zoom->setToolTipsVisible(true);
     auto *choices = new QActionGroup(m_zoom);

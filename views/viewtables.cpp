@@ -490,6 +490,10 @@ const std::vector<AbundanceView> kAbundanceViews = {
     },
 };
 
+// The items' object names are their captions with the Polish letters left
+// out, as they have always been stored: "CiaaStae1" is "Ciała stałe",
+// "redniowiecze1" "Średniowiecze", "Pozostae1" "Pozostałe" (the older
+// caption of "Wszystkie"), "Poka…" "Pokaż …", "Star1" "Starożytność".
 const std::vector<ViewMenu> kViewMenus = {
     {"GestoscPopupMenu",
      "GestoscButtonClick",
