@@ -53,9 +53,10 @@ XSTART=$BUILD_DIR/bench/startup/xstart
 # Tablicznik's animation (14, 27, 60 x 60) never stops drawing: it is left
 # out of the settled time.
 XSTART_ARGS=(--ignore 14,27,60,60)
-# The zoom's choice: a right click on the clock opens the options menu; the
-# eleventh item is "Powiększenie", whose third choice is 150 %.
-ZOOM_ARGS=(--zoom-click 250,215 --zoom-keys "$(printf 'Down %.0s' {1..11})Right Down Down Return")
+# The zoom's choice: a right click on the clock opens the options menu;
+# "Powiększenie" is the fourth item from its end (before the help and the
+# two "O ..." items), and its third choice is 150 %.
+ZOOM_ARGS=(--zoom-click 250,215 --zoom-keys "End Up Up Up Right Down Down Return")
 args_of() { if [[ ${names[$1]} == zoom* ]]; then echo zoom; fi; }
 
 tmp=$(mktemp -d)
