@@ -54,9 +54,9 @@ XSTART=$BUILD_DIR/bench/startup/xstart
 # out of the settled time.
 XSTART_ARGS=(--ignore 14,27,60,60)
 # The zoom's choice: a right click on the clock opens the options menu;
-# "Powiększenie" is the fourth item from its end (before the help and the
-# two "O ..." items), and its third choice is 150 %.
-ZOOM_ARGS=(--zoom-click 250,215 --zoom-keys "End Up Up Up Right Down Down Return")
+# "Powiększenie" is the fourth item from its end (the first Up selects the
+# last item, "O autorze..."), and its third choice is 150 %.
+ZOOM_ARGS=(--zoom-click 250,215 --zoom-keys "Up Up Up Up Right Down Down Return")
 args_of() { if [[ ${names[$1]} == zoom* ]]; then echo zoom; fi; }
 
 tmp=$(mktemp -d)
