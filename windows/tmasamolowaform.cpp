@@ -77,6 +77,13 @@ const AmountField kAmountFields[4] = {
 
 } // namespace
 
+// The window is closed by QWidget's destructor, after this one: the field
+// losing the focus then must not reach a form that is already gone.
+TMasaMolowaForm::~TMasaMolowaForm()
+{
+    m_wzor->lineEdit()->disconnect(this);
+}
+
 TMasaMolowaForm::TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QWidget *parent)
     : QWidget(parent), m_catalogue(catalogue), m_cues(cues), m_symbols(catalogueSymbols(catalogue)),
       m_fixedQuantity(Amounts::Moles)

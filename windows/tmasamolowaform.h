@@ -26,6 +26,7 @@ public:
     static constexpr int kHistory = 10;
 
     TMasaMolowaForm(const Catalogue &catalogue, SoundCues &cues, QWidget *parent = nullptr);
+    ~TMasaMolowaForm() override;
 
     // What Ctrl+C on the result copies: "M(H2SO4) = 98,08 g/mol"; empty
     // while the formula is not one.
