@@ -12,10 +12,11 @@
 #include <vector>
 
 // The property views as data. Every view is one row: the control that
-// starts it (its handler is named after it, handlerName), the field it reads, the legend's title, Count,
-// entries and no-data entry, and the window caption it leaves. Texts are
-// UTF-8 and used exactly as written here. A row of each kind is shown by the
-// one pass of its kind (viewpasses.h); adding a view is adding a row.
+// starts it (its handler is named after it, handlerName), the field it
+// reads, the legend's title, Count, entries and no-data entry, and the
+// window caption it leaves. Texts are UTF-8 and used exactly as written
+// here. A row of each kind is shown by the one pass of its kind
+// (viewpasses.h); adding a view is adding a row.
 
 namespace tablicznik {
 
