@@ -1,6 +1,7 @@
 #include "detailspages.h"
 
 #include "controls/colours.h"
+#include "controls/focusframe.h"
 #include "pagecontrol.h"
 #include "cues/soundcues.h"
 #include "richtext/richtextview.h"
@@ -360,9 +361,10 @@ QStyle *classicStyle()
 {
     static QPointer<QStyle> style;
     if (!style) {
-        style = QStyleFactory::create(QStringLiteral("Windows"));
-        if (style)
+        if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows"))) {
+            style = new FocusFrameStyle(windows); // takes the base style
             style->setParent(qApp);
+        }
     }
     return style;
 }

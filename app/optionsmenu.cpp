@@ -189,6 +189,9 @@ void OptionsMenu::createMenu()
     m_names = item(m_menu, "NazwyIUPAC1", QStringLiteral("Nazwy współczesne (IUPAC)"), -1,
                    &OptionsMenu::NazwyIUPAC1Click);
     m_names->setCheckable(true);
+    m_readable = item(m_menu, "WyrazneKolory1", QStringLiteral("Wyraźne kolory"), -1,
+                      &OptionsMenu::WyrazneKolory1Click); // "Wyraźne kolory"
+    m_readable->setCheckable(true);
     createZoomMenu();
     m_menu->addSeparator();
     bound("Pomocy1", m_pomoc, 5);
@@ -245,6 +248,7 @@ void OptionsMenu::SetupPopupMenuPopup()
     m_animation->setText(onOff(m_window.ShowAVI(), "animację"));
     m_hints->setText(onOff(m_window.ShowHelp(), "dymki"));
     m_names->setChecked(m_window.NazwyIUPAC());
+    m_readable->setChecked(m_window.WyrazneKolory());
     const std::vector<int> fitting = zoom::fittingChoices(
         {TOknoGlowne::kClientWidth, TOknoGlowne::kClientHeight}, zoom::roomOf(m_window.screen(), &m_window));
     for (QAction *choice : m_zoom->actions()) {
@@ -384,6 +388,16 @@ void OptionsMenu::NazwyIUPAC1Click()
     m_names->setChecked(on);
     for (TMasaMolowaForm *form : m_windows.windows<TMasaMolowaForm>())
         form->recompute(); // the symbols it reads have changed
+}
+
+// The colour maps' readable look, or the plain one, at once.
+void OptionsMenu::WyrazneKolory1Click()
+{
+    m_window.PlayOver();
+    const bool on = !m_window.WyrazneKolory();
+    m_window.setWyrazneKolory(on);
+    m_window.ZapiszRejestr();
+    m_readable->setChecked(on);
 }
 
 } // namespace tablicznik

@@ -87,6 +87,7 @@ private:
     void Wyczdymki1Click();
     void Wyczzegar1Click();
     void NazwyIUPAC1Click();
+    void WyrazneKolory1Click();
     void OProgramie1Click();
     void Oautorze1Click();
     void ZapiszObraz1Click();
@@ -110,6 +111,7 @@ private:
     QAction *m_hints = nullptr;
     QAction *m_clock = nullptr;
     QAction *m_names = nullptr;
+    QAction *m_readable = nullptr;
     TableImage *m_image = nullptr;
     PlotCommand *m_plot = nullptr;
     QMenu *m_zoom = nullptr;

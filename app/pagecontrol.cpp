@@ -1,6 +1,7 @@
 #include "pagecontrol.h"
 
 #include "controls/colours.h"
+#include "controls/focusframe.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -135,9 +136,7 @@ void TPageControl::paintEvent(QPaintEvent *)
             p.drawLine(rr, t, rr, b);
             if (hasFocus()) {
                 const int textWidth = QFontMetrics(font()).horizontalAdvance(m_tabs[i].caption);
-                QPen dots(colour(SystemColour::WindowText), 0, Qt::DotLine);
-                p.setPen(dots);
-                p.drawRect(face.left() + kTabPadding - 2, face.top() + 1, textWidth + 3, kTabHeight - 4);
+                drawFocusFrame(p, QRectF(face.left() + kTabPadding - 2, face.top() + 1.5, textWidth + 3, kTabHeight - 4));
             }
         } else {
             p.setPen(light);

@@ -76,13 +76,18 @@ PlotWindow::~PlotWindow() = default;
 
 void PlotWindow::showSeries(PlotSeries series)
 {
-    // The legend's colours, which the table shows, even when it no longer
-    // does; an element the scale leaves out keeps the colour it has there.
+    // The legend's colours (or readable faces), which the table shows, even
+    // when it no longer does; an element the scale leaves out keeps the
+    // colour it has there.
+    const bool readable = m_table.WyrazneKolory();
+    const std::vector<QColor> &entryColours = readable ? series.entryFaces : series.entryColours;
     std::vector<QColor> colours;
     for (int numer = 1; numer <= series.count(); ++numer) {
         const int entry = series.placements[std::size_t(numer) - 1].entry;
-        colours.push_back(entry > 0 ? series.entryColours.at(std::size_t(entry) - 1)
-                                    : m_table.elementButton(numer)->textColor());
+        const TMySpeedButton *button = m_table.elementButton(numer);
+        colours.push_back(entry > 0                            ? entryColours.at(std::size_t(entry) - 1)
+                          : readable && button->face().isValid() ? button->face()
+                                                                 : button->textColor());
     }
     setWindowTitle(series.caption);
     setAccessibleName(series.caption);
@@ -157,6 +162,10 @@ PlotCommand::PlotCommand(TOknoGlowne &table, AuxiliaryWindows &windows)
     connect(&table, &TOknoGlowne::pinChanged, this, [this] {
         if (m_window)
             m_window->plot()->setPinned(pinnedOn(m_table));
+    });
+    connect(&table, &TOknoGlowne::readableLookChanged, this, [this] {
+        if (m_window && m_window->plot()->series().count() > 0)
+            m_window->showSeries(m_window->plot()->series());
     });
 }
 

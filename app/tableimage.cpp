@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -31,32 +32,79 @@ TableImage::TableImage(TOknoGlowne &window, AuxiliaryWindows &windows)
 
 TableImage::~TableImage() = default;
 
+QString TableImage::titleOf(const QString &caption)
+{
+    QString title = caption.trimmed();
+    if (title.endsWith(u'.'))
+        title.chop(1);
+    static const QRegularExpression bracketed(QStringLiteral("\\[[^\\]]*\\]"));
+    if (QString outside = QString(title).remove(bracketed); outside != outside.toUpper())
+        return title; // not written in capitals: "Tablicznik - Żelazo"
+    // Lowered: words of capitals, and a lone capital that stands before a
+    // blank ("W", "I"); kept: a lone capital before anything else (the shell
+    // "O", the units "W/(m•K)", "°C", "mol•K").
+    static const QRegularExpression word(QStringLiteral("(?<!\\p{L})\\p{Lu}+(?!\\p{L})"));
+    for (QRegularExpressionMatchIterator words = word.globalMatch(title); words.hasNext();) {
+        const QRegularExpressionMatch found = words.next();
+        const qsizetype after = found.capturedEnd();
+        if (found.capturedLength() > 1 || (after < title.size() && title[after] == u' '))
+            title.replace(found.capturedStart(), found.capturedLength(), found.captured().toLower());
+    }
+    static const QStringList names = {QStringLiteral("Younga"), QStringLiteral("Curie")};
+    for (const QString &name : names)
+        title.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name.toLower())), name);
+    if (!title.isEmpty())
+        title[0] = title[0].toUpper();
+    return title;
+}
+
 QImage TableImage::render(qreal scale, bool withCaption) const
 {
     const int band = withCaption ? kCaptionBand : 0;
-    const QSize logical(m_window.width(), m_window.height() + band);
+    const QRect area = m_window.worksheetArea();
+    const QSize logical(kPeriodMargin + area.width(), area.height() + band);
     QImage image(logical * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(colour(clSilver));
-    // The keyboard cursor's mark is no part of the table on paper.
+
+    // Paper shows the readable look and no keyboard cursor.
     TMySpeedButton *marked = nullptr;
     for (int numer = 1; numer <= m_window.catalogue().count() && !marked; ++numer)
         if (m_window.elementButton(numer)->focusMark())
             marked = m_window.elementButton(numer);
     if (marked)
         marked->setFocusMark(false);
-    m_window.render(&image, QPoint(0, band), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    m_window.showReadableLook(true);
+
+    QPainter p(&image);
+    const QPoint origin(kPeriodMargin, band);
+    m_window.render(&p, origin, QRegion(area), QWidget::DrawWindowBackground); // the tiles and outlines
+    for (QWidget *part : m_window.worksheetParts())
+        if (part->isVisibleTo(&m_window))
+            part->render(&p, origin + part->pos() - area.topLeft(), QRegion(), QWidget::DrawChildren);
+
+    m_window.showReadableLook(m_window.WyrazneKolory());
     if (marked)
         marked->setFocusMark(true);
+
+    // The period numbers, level with the first element of each period.
+    p.setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    p.setPen(colour(SystemColour::ActiveCaption));
+    int period = 0;
+    for (int first : {1, 3, 11, 19, 37, 55, 87}) {
+        const QRect button = m_window.elementButton(first)->geometry().translated(origin - area.topLeft());
+        p.drawText(QRect(0, button.top(), kPeriodMargin + 4, button.height()), Qt::AlignCenter,
+                   QString::number(++period));
+    }
+
     if (withCaption) {
-        QPainter p(&image);
         const QRect strip(0, 0, logical.width(), band);
         p.fillRect(strip, colour(clSilver));
         p.setPen(colour(SystemColour::BtnShadow));
         p.drawLine(strip.bottomLeft(), strip.bottomRight());
         p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
         p.setPen(colour(SystemColour::WindowText));
-        p.drawText(strip.adjusted(6, 0, -6, -1), Qt::AlignLeft | Qt::AlignVCenter, m_window.windowTitle());
+        p.drawText(strip.adjusted(6, 0, -6, -1), Qt::AlignLeft | Qt::AlignVCenter, titleOf(m_window.windowTitle()));
     }
     return image;
 }
@@ -124,7 +172,7 @@ bool TableImage::print()
 {
     m_window.PlayOver();
     const QImage image = render(2 * m_window.devicePixelRatioF(), false);
-    const QString title = m_window.windowTitle();
+    const QString title = titleOf(m_window.windowTitle());
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageOrientation(QPageLayout::Landscape); // the table is wider than high

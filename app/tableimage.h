@@ -15,11 +15,14 @@ namespace tablicznik {
 class AuxiliaryWindows;
 class TOknoGlowne;
 
-// The coloured table for a worksheet: the main window as it is now, its
-// colours, legend and caption included, saved as a PNG picture at twice
-// the window's resolution ("Zapisz obraz tablicy...") or printed on one
-// page under the caption ("Drukuj tablicę...") through the print dialog the
-// card uses, which also makes a PDF file where no printer is installed.
+// The coloured table for a worksheet: the table as it is now, in the
+// readable look whatever the option, with its group and period labels and
+// the legend, under the view's caption written as a title; not the details
+// panel, the clock, the command buttons or the keyboard cursor. Saved as a
+// PNG picture at twice the window's resolution ("Zapisz obraz tablicy...")
+// or printed on one page under the title ("Drukuj tablicę...") through the
+// print dialog the card uses, which also makes a PDF file where no printer
+// is installed.
 class TableImage : public QObject {
     Q_OBJECT
 
@@ -30,7 +33,8 @@ public:
     // Tells the user that something failed.
     using Warning = std::function<void(QWidget *parent, const QString &text)>;
 
-    static constexpr int kCaptionBand = 22; // the caption's strip above the window, in window pixels
+    static constexpr int kCaptionBand = 22; // the title's strip above the table, in window pixels
+    static constexpr int kPeriodMargin = 16; // the period numbers' strip left of the table
     static inline const QString kSaveTitle = QStringLiteral("Zapisz obraz tablicy");
 
     TableImage(TOknoGlowne &window, AuxiliaryWindows &windows);
@@ -39,10 +43,13 @@ public:
     void setFileChooser(FileChooser chooser) { m_choose = std::move(chooser); }
     void setWarning(Warning warning) { m_warn = std::move(warning); }
 
-    // The window's client area drawn `scale` times its resolution, under a
-    // strip with the window caption when `withCaption`; the title bar is
-    // the desktop's and is not drawn.
+    // The worksheet drawn `scale` times the window's resolution, under a
+    // strip with the title when `withCaption`.
     QImage render(qreal scale, bool withCaption) const;
+    // A window caption as a worksheet's title: "PROMIEŃ ATOMU [pm]." becomes
+    // "Promień atomu [pm]": no full stop, and the capitals of a sentence
+    // lowered, but not those of units, shell letters and names.
+    static QString titleOf(const QString &caption);
     // Twice the window's resolution, caption included: what is saved.
     QImage picture() const;
 

@@ -134,6 +134,8 @@ TOknoGlowne::TOknoGlowne(Catalogue catalogue, WindowServices services, QWidget *
     startMedia();
     connectAuxiliaryWindows();
     nameControls(this);
+    connect(this, &TOknoGlowne::pinChanged, this, &TOknoGlowne::markPin);
+    showReadableLook(m_flags.WyrazneKolory);
 }
 
 // The children go first, the last made first, while the catalogue, the cues
@@ -397,7 +399,7 @@ void TOknoGlowne::ZapiszRejestr()
 {
     if (m_services.settingsStore)
         tablicznik::ZapiszRejestr({PlaySounds(), m_flags.ShowTime, m_flags.ShowAVI, m_flags.ShowHelp,
-                                   m_flags.NazwyIUPAC, m_flags.Skala});
+                                   m_flags.NazwyIUPAC, m_flags.Skala, m_flags.WyrazneKolory});
 }
 
 bool TOknoGlowne::PlaySounds() const { return m_cues->playSounds(); }
@@ -436,6 +438,26 @@ void TOknoGlowne::setShowHelp(bool on)
 {
     m_flags.ShowHelp = on;
     m_hints->setEnabled(on);
+}
+
+void TOknoGlowne::setWyrazneKolory(bool on)
+{
+    m_flags.WyrazneKolory = on;
+    showReadableLook(on);
+    emit readableLookChanged();
+}
+
+void TOknoGlowne::showReadableLook(bool on)
+{
+    for (TMySpeedButton *button : m_buttons)
+        button->setReadable(on);
+    m_legend->setReadable(on);
+}
+
+void TOknoGlowne::markPin()
+{
+    for (TMySpeedButton *button : m_buttons)
+        button->setPinMark(m_pinned && button->numer() == m_pinnedNumber);
 }
 
 void TOknoGlowne::setNazwyIUPAC(bool on)
@@ -489,6 +511,7 @@ void TOknoGlowne::leaveElements()
         m_pinned = false;
         m_pinnedNumber = 0;
         setCaption(QStringLiteral("Tablicznik"));
+        markPin();
     }
     if (leaving(m_catalogue.numberOf(m_lastShownName)) && !m_pinned)
         Wyrzuc(m_catalogue.dummy());
@@ -610,6 +633,28 @@ void TOknoGlowne::Maluj(const LegendContent &legend)
 QColor TOknoGlowne::swatchColour(int entry) const
 {
     return m_legend->colour(entry);
+}
+
+QRect TOknoGlowne::worksheetArea() const
+{
+    const int top = m_panel->geometry().bottom() + 1;
+    return QRect(0, top, width(), height() - top);
+}
+
+std::vector<QWidget *> TOknoGlowne::worksheetParts() const
+{
+    std::vector<QWidget *> parts(m_tableBackground.begin(), m_tableBackground.end());
+    for (int numer = 1; numer <= m_catalogue.count(); ++numer)
+        parts.push_back(elementButton(numer));
+    parts.push_back(m_legendBox);
+    parts.push_back(m_legend->swatch(Legenda::kEntries)); // the no-data entry stands on the window
+    parts.push_back(m_legend->label(Legenda::kEntries));
+    return parts;
+}
+
+QColor TOknoGlowne::swatchFace(int entry) const
+{
+    return m_legend->face(entry);
 }
 
 void TOknoGlowne::setCaption(const QString &caption)

@@ -77,6 +77,7 @@ class TOknoGlowne : public QWidget, public TableCanvas {
     Q_PROPERTY(bool ShowAVI READ ShowAVI WRITE setShowAVI)
     Q_PROPERTY(bool ShowHelp READ ShowHelp WRITE setShowHelp)
     Q_PROPERTY(bool NazwyIUPAC READ NazwyIUPAC WRITE setNazwyIUPAC)
+    Q_PROPERTY(bool WyrazneKolory READ WyrazneKolory WRITE setWyrazneKolory)
     Q_PROPERTY(bool SoundsReady READ SoundsReady)
     Q_PROPERTY(int Skala READ Skala WRITE setSkala)
 
@@ -132,6 +133,14 @@ public:
     // element stay, unless they are among the elements that leave.
     bool NazwyIUPAC() const { return m_flags.NazwyIUPAC; }
     void setNazwyIUPAC(bool on);
+    // The readable look of the colour maps, at once: the elements a view
+    // colours filled with their swatch's readable face, greyed ones hatched,
+    // the pin outlined, and the legend and an open plot alike.
+    bool WyrazneKolory() const { return m_flags.WyrazneKolory; }
+    void setWyrazneKolory(bool on);
+    // The table and legend in the readable look, or as the option has them;
+    // the saved and printed pictures show the readable look either way.
+    void showReadableLook(bool on);
     bool SoundsReady() const;
     // The stored zoom of every window in per cent, one of 100, 125, 150,
     // 200, 250 and 300 (app/displayscale.h); another value is ignored. A
@@ -160,8 +169,16 @@ public:
     // shows it in place of the date and clock.
     void Maluj(const LegendContent &legend) override;
     QColor swatchColour(int entry) const override;
+    QColor swatchFace(int entry) const override;
     void setCaption(const QString &caption) override;
     const Legenda &legend() const { return *m_legend; }
+
+    // What a worksheet shows of the window: the area below the details
+    // panel, and in it the table's own widgets in the order they are drawn
+    // (group labels and the La and Ac places, the elements, the legend), not
+    // the furniture, the clock or the command buttons.
+    QRect worksheetArea() const;
+    std::vector<QWidget *> worksheetParts() const;
 
     // The clock's timer: it runs from the start, a property view stops it
     // and the reset starts it again. The clock owns what a tick does.
@@ -203,6 +220,8 @@ signals:
     void tableReset();
     // The pin was set or lifted (Pinned, PinnedNumber).
     void pinChanged();
+    // "Wyraźne kolory" was switched (WyrazneKolory).
+    void readableLookChanged();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -221,6 +240,7 @@ private:
     void createTableKeyboard();
     void layOutTable(); // the table of 112 or 118, as the catalogue counts
     void leaveElements(); // what the elements that leave the table held
+    void markPin();       // the pinned element's outline in the readable look
     void loadBackground();
     void FormPaint(QPainter &painter);
     void connectPointerTracking();

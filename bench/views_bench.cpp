@@ -74,15 +74,37 @@ private slots:
         }
     }
 
-    // Two views in turn, so that every element changes colour or state each time.
+    // Two views in turn, so that every element changes colour or state each
+    // time, in the usual look and in the readable one.
+    void twoViewsInTurnAndRepaint_data()
+    {
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("usual") << false;
+        QTest::newRow("readable") << true;
+    }
     void twoViewsInTurnAndRepaint()
     {
+        QFETCH(bool, readable);
+        m_window->setWyrazneKolory(readable);
         QBENCHMARK {
             start(QStringLiteral("PromAtomButton"));
             m_window->grab();
             start(QStringLiteral("ZawZiemiaButton"));
             m_window->grab();
         }
+        m_window->setWyrazneKolory(false);
+    }
+
+    // "Wyraźne kolory" switched on a coloured table, and the table repainted.
+    void switchLookAndRepaint()
+    {
+        start(QStringLiteral("PromAtomButton"));
+        bool readable = false;
+        QBENCHMARK {
+            m_window->setWyrazneKolory(readable = !readable);
+            m_window->grab();
+        }
+        m_window->setWyrazneKolory(false);
     }
 };
 

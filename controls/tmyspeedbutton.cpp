@@ -2,7 +2,9 @@
 
 #include "accessiblenames.h"
 #include "colours.h"
+#include "focusframe.h"
 #include "data/tablelayout.h"
+#include "controls/readablefaces.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,9 +40,31 @@ void TMySpeedButton::showNames()
 
 void TMySpeedButton::setTextColor(const QColor &c)
 {
-    if (c == m_textColor)
+    setSwatchColours(c, QColor());
+}
+
+void TMySpeedButton::setSwatchColours(const QColor &letters, const QColor &face)
+{
+    if (letters == m_textColor && face == m_face)
         return;
-    m_textColor = c;
+    m_textColor = letters;
+    m_face = face;
+    update();
+}
+
+void TMySpeedButton::setReadable(bool on)
+{
+    if (on == m_readable)
+        return;
+    m_readable = on;
+    update();
+}
+
+void TMySpeedButton::setPinMark(bool on)
+{
+    if (on == m_pinMark)
+        return;
+    m_pinMark = on;
     update();
 }
 
@@ -177,6 +201,18 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
     const int w = width(), h = height();
     const QColor light = colour(SystemColour::BtnHighlight), shadow = colour(SystemColour::BtnShadow);
 
+    // The readable look's face: inside the raised edge, beneath the corner line.
+    const QRect inside(1, 1, w - 2, h - 2);
+    QColor letters = m_textColor;
+    if (m_readable && !isEnabled()) {
+        p.fillRect(inside, readablefaces::noDataFace());
+        p.fillRect(inside, readablefaces::noDataHatch());
+        letters = readablefaces::letterColour(readablefaces::noDataFace());
+    } else if (m_readable && m_face.isValid()) {
+        p.fillRect(inside, m_face);
+        letters = readablefaces::letterColour(m_face);
+    }
+
     const bool sunken = isDown();
     if (isEnabled() && (sunken || m_hot)) {
         const QColor topLeft = sunken ? shadow : light, bottomRight = sunken ? light : shadow;
@@ -191,13 +227,13 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
     const SymbolLayout &symbol = symbolLayout();
     p.setFont(symbol.fitted);
     const QPoint origin = symbol.origin;
-    if (!isEnabled()) {
+    if (!isEnabled() && !m_readable) {
         p.setPen(light);
         p.drawText(origin + QPoint(1, 1), text());
         p.setPen(shadow);
         p.drawText(origin, text());
     } else {
-        p.setPen(m_textColor);
+        p.setPen(letters);
         p.drawText(sunken ? origin + QPoint(1, 1) : origin, text());
     }
 
@@ -206,16 +242,19 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 0));
     const QPoint corner[] = {{1, h / 3}, {1, h - 4}, {4, h - 1}, {w - 4, h - 1}, {w - 1, h - 3}};
     p.drawPolyline(corner, 5);
+    p.setBrush(Qt::NoBrush);
 
-    if (m_focusMark) {
-        // Two pixels wide and dashed, in the selection colour, inside the
-        // edge: it stays clear of the raised and sunken edges and of the
-        // corner line, and reads on a projector.
-        QPen mark(colour(SystemColour::Highlight), 2, Qt::DotLine);
-        p.setPen(mark);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(3, 3, w - 6, h - 7));
+    if (m_readable && m_pinMark) {
+        // Black with a white core, three pixels in all: it reads on every
+        // face and does not rest on colour.
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(QRectF(1.5, 1.5, w - 3, h - 3));
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(QRectF(1.5, 1.5, w - 3, h - 3));
     }
+
+    if (m_focusMark) // inside the edge: clear of the raised and sunken edges and of the corner line
+        drawFocusFrame(p, QRectF(3, 3, w - 6, h - 7));
 }
 
 } // namespace tablicznik

@@ -15,6 +15,10 @@ namespace tablicznik {
 // its symbol and enable or disable it; a disabled element shows its symbol
 // embossed in grey and lets the pointer through to the window beneath.
 // The record's fields are readable as properties by name ("PromAtom" ...).
+// In the readable look ("Wyraźne kolory") a view fills the whole face with
+// its swatch's readable face and draws the symbol black or white, whichever
+// contrasts more; a disabled element shows a hatched grey face, and the
+// pinned one a thick outline.
 class TMySpeedButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(int Numer READ numer CONSTANT)
@@ -92,7 +96,17 @@ public:
     bool isUp() const { return m_isUp; }
 
     QColor textColor() const { return m_textColor; }
+    // A colour of the window's own (plain, the pin): the face stays plain.
     void setTextColor(const QColor &colour);
+    // A view's swatch: its colour for the symbol, its readable face for the
+    // readable look.
+    void setSwatchColours(const QColor &letters, const QColor &face);
+    QColor face() const { return m_face; } // invalid: plain
+
+    bool readable() const { return m_readable; }
+    void setReadable(bool on);
+    bool pinMark() const { return m_pinMark; }
+    void setPinMark(bool on);
 
     QSize sizeHint() const override { return {33, 32}; }
 
@@ -101,8 +115,8 @@ public:
     QFont symbolFont() const;
     static constexpr int kMostTightening = 2; // pixels between letters
 
-    // The keyboard cursor's mark: a dotted frame inside the edge, drawn in
-    // every state and unlike the raised edge of the pointer.
+    // The keyboard cursor's mark: a dashed black-and-white frame inside the
+    // edge, drawn in every state and unlike the raised edge of the pointer.
     bool focusMark() const { return m_focusMark; }
     void setFocusMark(bool on);
 
@@ -208,6 +222,9 @@ private:
 
     const ElementRecord *m_record;
     QColor m_textColor;
+    QColor m_face;
+    bool m_readable = false;
+    bool m_pinMark = false;
     bool m_isUp = false;
     bool m_hot = false; // the raised edge of an enabled button under the pointer
     bool m_focusMark = false;

@@ -14,6 +14,8 @@ function(metainfo_screenshots url out)
     "main-window.png|The main window|Główne okno"
     "view-radius.png|The table coloured by atomic radius|Tablica barwiona według promienia atomu"
     "view-earth.png|The thirteen most abundant elements of the Earth|Trzynaście pierwiastków najobficiej występujących na Ziemi"
+    "radius-plain.png|The atomic radius in the usual colours|Promień atomu w zwykłych kolorach"
+    "radius-readable.png|The atomic radius in readable colours|Promień atomu w wyraźnych kolorach"
     "zoom-200.png|The window at 200 % with the keyboard cursor on zinc|Okno powiększone do 200 % z kursorem klawiatury na cynku"
     "card.png|An element card|Karta pierwiastka"
     "constants.png|Physical constants|Stałe fizyczne"

@@ -1,5 +1,7 @@
 #include "hintswitch.h"
 
+#include "controls/focusframe.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QProxyStyle>
@@ -9,16 +11,17 @@ namespace tablicznik {
 namespace {
 
 // The program's hint timing: a tooltip appears 200 ms after the pointer
-// rests; Qt keeps it for ten seconds, as the program wants.
-class HintTimingStyle : public QProxyStyle {
+// rests; Qt keeps it for ten seconds, as the program wants. Its focus
+// frames are the projector's (controls/focusframe.h).
+class HintTimingStyle : public FocusFrameStyle {
 public:
-    using QProxyStyle::QProxyStyle;
+    using FocusFrameStyle::FocusFrameStyle;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *answer) const override
     {
         if (hint == SH_ToolTip_WakeUpDelay)
             return HintSwitch::kHintDelay;
-        return QProxyStyle::styleHint(hint, option, widget, answer);
+        return FocusFrameStyle::styleHint(hint, option, widget, answer);
     }
 };
 

@@ -120,9 +120,8 @@ public:
         m_settings->beginGroup(QString::fromLatin1(settings::kGroup));
         for (int i = 0; i < ValueCount; ++i)
             m_stored[i] = integerValue(m_settings->value(QLatin1StringView(kValues[i].name)));
-        const QLatin1StringView nazwyIUPAC(settings::kNazwyIUPAC.name);
-        m_nazwyIUPACKept = m_settings->contains(nazwyIUPAC);
-        m_nazwyIUPAC = integerValue(m_settings->value(nazwyIUPAC)).value_or(settings::kNazwyIUPAC.defaultValue) != 0;
+        m_nazwyIUPAC = readSwitch(settings::kNazwyIUPAC);
+        m_wyrazneKolory = readSwitch(settings::kWyrazneKolory);
         m_readStatus = m_settings->status();
         const QLatin1StringView scale(settings::kScaleName);
         m_scaleKept = m_settings->contains(scale);
@@ -134,8 +133,14 @@ public:
 
     // The stored values; a missing or non-integer one is empty.
     const std::array<std::optional<qint64>, ValueCount> &stored() const { return m_stored; }
-    bool nazwyIUPAC() const { return m_nazwyIUPAC; }
-    bool nazwyIUPACKept() const { return m_nazwyIUPACKept; } // in the store, in any form
+    // A switch stored only once used: its value and whether the store
+    // holds it in any form.
+    struct Switch {
+        bool on = false;
+        bool kept = false;
+    };
+    const Switch &nazwyIUPAC() const { return m_nazwyIUPAC; }
+    const Switch &wyrazneKolory() const { return m_wyrazneKolory; }
     const std::optional<qint64> &storedScale() const { return m_scale; }
     bool scaleKept() const { return m_scaleKept; } // in the store, in any form
 
@@ -179,8 +184,15 @@ private:
     QString m_fileName;
     std::optional<QSettings> m_settings; // none when the file is not read
     std::array<std::optional<qint64>, ValueCount> m_stored;
-    bool m_nazwyIUPAC = false;
-    bool m_nazwyIUPACKept = false;
+    // Missing or not an integer: off.
+    Switch readSwitch(const settings::StoredValue &value) const
+    {
+        const QLatin1StringView name(value.name);
+        return {integerValue(m_settings->value(name)).value_or(value.defaultValue) != 0, m_settings->contains(name)};
+    }
+
+    Switch m_nazwyIUPAC;
+    Switch m_wyrazneKolory;
     std::optional<qint64> m_scale;
     bool m_scaleKept = false;
     QSettings::Status m_readStatus = QSettings::NoError;
@@ -231,7 +243,8 @@ bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWi
     flags.ShowTime = isSet(ShowTime);
     flags.ShowAVI = isSet(ShowAVI);
     flags.ShowHelp = isSet(ShowHelp);
-    flags.NazwyIUPAC = store.nazwyIUPAC();
+    flags.NazwyIUPAC = store.nazwyIUPAC().on;
+    flags.WyrazneKolory = store.wyrazneKolory().on;
     const std::optional<qint64> scale = store.storedScale();
     flags.Skala = scale && settings::isScaleChoice(*scale) ? int(*scale) : settings::kDefaultScale;
 
@@ -278,8 +291,10 @@ bool ZapiszRejestr(const Preferences &flags)
     values.push_back({kValues[ShowTime].name, flags.ShowTime ? 1 : 0});
     values.push_back({kValues[ShowAVI].name, flags.ShowAVI ? 1 : 0});
     values.push_back({kValues[ShowHelp].name, flags.ShowHelp ? 1 : 0});
-    if (flags.NazwyIUPAC || store->nazwyIUPACKept())
+    if (flags.NazwyIUPAC || store->nazwyIUPAC().kept)
         values.push_back({settings::kNazwyIUPAC.name, flags.NazwyIUPAC ? 1 : 0});
+    if (flags.WyrazneKolory || store->wyrazneKolory().kept)
+        values.push_back({settings::kWyrazneKolory.name, flags.WyrazneKolory ? 1 : 0});
     if (flags.Skala != settings::kDefaultScale || store->scaleKept())
         values.push_back({settings::kScaleName,
                           settings::isScaleChoice(flags.Skala) ? flags.Skala : settings::kDefaultScale});

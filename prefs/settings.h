@@ -16,6 +16,7 @@ struct Preferences {
     bool ShowHelp = false;
     bool NazwyIUPAC = false; // today's names in place of the systematic ones; off by default
     int Skala = 100;
+    bool WyrazneKolory = false; // the colour maps' readable look; off by default
 
     static Preferences defaults() { return {true, true, true, true}; }
     friend bool operator==(const Preferences &, const Preferences &) = default;
@@ -50,6 +51,8 @@ inline constexpr StoredValue kValues[] = {
 // is stored only once it has been switched on, so that the store of a user
 // who never used it stays as it was.
 inline constexpr StoredValue kNazwyIUPAC = {"NazwyIUPAC", 0};
+// The readable look of the colour maps, read and stored like NazwyIUPAC.
+inline constexpr StoredValue kWyrazneKolory = {"WyrazneKolory", 0};
 // The zoom, "Skala", one of the menu's choices. Unlike the five values it
 // is written only once it differs from 100 (or is there already), so a store
 // of a program that was never zoomed keeps exactly its five values. Missing,
@@ -69,14 +72,15 @@ int storedScale();
 
 } // namespace settings
 
-// Reads the four flags, NazwyIUPAC and the zoom. When "Showed" is 0, runs `showAboutWindow` (which
+// Reads the four flags, NazwyIUPAC, WyrazneKolory and the zoom. When "Showed" is 0, runs `showAboutWindow` (which
 // shows the about window modally and returns when it is closed) and then
 // stores "Showed" = 1. Returns false when the store could not be read or
 // written; the flags are usable either way.
 bool SprawdzRejestr(Preferences &flags, const std::function<void()> &showAboutWindow);
 
-// Stores the four flags (and the defaults of missing values), and NazwyIUPAC
-// and the zoom when they differ from their defaults or were stored before.
+// Stores the four flags (and the defaults of missing values), and NazwyIUPAC,
+// WyrazneKolory and the zoom when they differ from their defaults or were
+// stored before.
 // Returns false
 // when nothing could be stored; the caller closes anyway.
 bool ZapiszRejestr(const Preferences &flags);

@@ -20,10 +20,15 @@ struct LegendEntry {
     quint32 colour = 0;
     QString text;
 };
+// The palette of the readable faces ("Wyraźne kolory"): an ordered scale
+// takes evenly spaced steps of a sequential palette, categories the
+// distinct colours of a qualitative one.
+enum class FacePalette { Sequential, Qualitative };
 struct LegendContent {
     int Count = 0;
     std::array<LegendEntry, 16> entries; // entries[15] is the no-data entry
     QString Title;
+    FacePalette palette = FacePalette::Sequential;
 };
 
 // The table as the property views see it: the legend operation, the element
@@ -37,6 +42,9 @@ public:
     // The fill colour of swatch 1 ... 16 as the legend shows it now; views
     // colour the elements with it so that legend and table always agree.
     virtual QColor swatchColour(int entry) const = 0;
+    // The readable face of swatch 1 ... 16 (readableFaces in legend.h),
+    // which an element coloured with that swatch shows in the readable look.
+    virtual QColor swatchFace(int entry) const = 0;
 
     virtual const Catalogue &catalogue() const = 0;
     virtual TMySpeedButton *elementButton(int numer) const = 0; // 1 ... catalogue().count()

@@ -49,7 +49,7 @@ void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement)
     TMySpeedButton *button = canvas.elementButton(numer);
     button->setEnabled(!placement.greyed);
     if (placement.entry > 0)
-        button->setTextColor(canvas.swatchColour(placement.entry));
+        button->setSwatchColours(canvas.swatchColour(placement.entry), canvas.swatchFace(placement.entry));
 }
 
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)

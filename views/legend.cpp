@@ -1,10 +1,13 @@
 #include "legend.h"
 
 #include "controls/colours.h"
+#include "controls/readablefaces.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tablicznik {
 
@@ -21,12 +24,51 @@ void TShape::setBrushColor(const QColor &c)
     update();
 }
 
+void TShape::setFace(const QColor &face, bool hatched)
+{
+    m_face = face;
+    m_hatched = hatched;
+    if (m_readable)
+        update();
+}
+
+void TShape::setReadable(bool on)
+{
+    if (on == m_readable)
+        return;
+    m_readable = on;
+    update();
+}
+
 void TShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setPen(QPen(colour(SystemColour::BtnFace), 0));
-    p.setBrush(m_brush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect block = rect().adjusted(0, 0, -1, -1);
+    if (!m_readable) {
+        p.setPen(QPen(colour(SystemColour::BtnFace), 0));
+        p.setBrush(m_brush);
+        p.drawRect(block);
+        return;
+    }
+    // A dark outline, so that a pale face stands out from the legend's grey.
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(m_face);
+    p.drawRect(block);
+    if (m_hatched)
+        p.fillRect(block.adjusted(1, 1, 0, 0), readablefaces::noDataHatch());
+}
+
+std::array<QColor, 16> readableFaces(const LegendContent &content)
+{
+    const int steps = std::clamp(content.Count, 0, int(content.entries.size()) - 1);
+    const QList<QColor> palette = content.palette == FacePalette::Qualitative
+                                      ? readablefaces::qualitativePalette(steps)
+                                      : readablefaces::sequentialPalette(steps);
+    std::array<QColor, 16> faces;
+    for (std::size_t k = 0; k + 1 < faces.size(); ++k)
+        faces[k] = qsizetype(k) < palette.size() ? palette[qsizetype(k)] : colour(content.entries[k].colour);
+    faces.back() = readablefaces::noDataFace();
+    return faces;
 }
 
 namespace {
@@ -81,14 +123,23 @@ void Legenda::fill(const LegendContent &content)
     swatch(kEntries)->setVisible(noDataShown);
     label(kEntries)->setVisible(noDataShown);
 
-    for (int entry = 1; entry <= kEntries; ++entry)
+    const std::array<QColor, kEntries> faces = readableFaces(content);
+    for (int entry = 1; entry <= kEntries; ++entry) {
         swatch(entry)->setBrushColor(tablicznik::colour(content.entries[entry - 1].colour));
+        swatch(entry)->setFace(faces[entry - 1], entry == kEntries);
+    }
     for (int entry = 1; entry <= kEntries; ++entry) {
         QLabel *text = label(entry);
         text->setText(content.entries[entry - 1].text);
         text->adjustSize();
     }
     m_box->setTitle(content.Title);
+}
+
+void Legenda::setReadable(bool on)
+{
+    for (TShape *shape : m_swatches)
+        shape->setReadable(on);
 }
 
 } // namespace tablicznik

@@ -3,6 +3,7 @@
 #include "controls/colours.h"
 #include "data/stringtofloat.h"
 #include "scale.h"
+#include "legend.h"
 #include "viewpasses.h"
 #include "viewtables.h"
 
@@ -51,8 +52,11 @@ PlotSeries seriesOf(const View &view, const Catalogue &catalogue)
     series.placements = placementsOf(view, catalogue, [](QStringView text, const ElementRecord &, Field) {
         return tablicznik::StringToFloat(text);
     });
-    for (const LegendEntry &entry : legendOf(view).entries)
+    const LegendContent legend = legendOf(view);
+    for (const LegendEntry &entry : legend.entries)
         series.entryColours.push_back(colour(entry.colour));
+    for (const QColor &face : readableFaces(legend))
+        series.entryFaces.push_back(face);
     for (int numer = 1; numer <= series.count(); ++numer)
         series.symbols << catalogue.element(numer).Symbol;
     series.logarithmic = logarithmicAxis(boundValues(view.bounds), series);

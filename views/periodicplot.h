@@ -23,6 +23,7 @@ struct PlotSeries {
     QString axisTitle; // the legend's title as an axis label: "Promień atomu [pm]"
     std::vector<Placement> placements; // element n at n - 1
     std::vector<QColor> entryColours;  // the legend's, entry k at k - 1
+    std::vector<QColor> entryFaces;    // the legend's readable faces, entry k at k - 1
     QStringList symbols;
     bool logarithmic = false;
 

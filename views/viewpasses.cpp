@@ -43,6 +43,13 @@ LegendContent legend(int count, const QStringList &entryTexts, const std::vector
     return content;
 }
 
+// Categories take distinct readable faces, not steps of a scale.
+LegendContent ofCategories(LegendContent content)
+{
+    content.palette = FacePalette::Qualitative;
+    return content;
+}
+
 std::vector<quint32> coloursOf(const std::vector<CategoryEntry> &entries)
 {
     std::vector<quint32> colours;
@@ -61,7 +68,7 @@ QStringList textsOf(const std::vector<CategoryEntry> &entries)
 
 void colourWithEntry(TableCanvas &canvas, TMySpeedButton *button, int entry)
 {
-    button->setTextColor(canvas.swatchColour(entry));
+    button->setSwatchColours(canvas.swatchColour(entry), canvas.swatchFace(entry));
 }
 
 void colourWithEntryFor(TableCanvas &canvas, TMySpeedButton *button, double value, std::span<const ScaleEntry> entries)
@@ -237,7 +244,7 @@ void showView(TableCanvas &canvas, const FilteredScaleView &view) { showPlacemen
 
 LegendContent legendOf(const CategoryView &view)
 {
-    return legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title);
+    return ofCategories(legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title));
 }
 
 void showView(TableCanvas &canvas, const CategoryView &view)
@@ -280,7 +287,7 @@ LegendContent legendOf(const ShellView &view)
         entryTexts << text(e.text).arg(text(view.letter));
         colours.push_back(e.colour);
     }
-    return legend(view.Count, entryTexts, colours, view.noData, view.Title);
+    return ofCategories(legend(view.Count, entryTexts, colours, view.noData, view.Title));
 }
 
 void showView(TableCanvas &canvas, const ShellView &view)
@@ -369,7 +376,7 @@ void showView(TableCanvas &canvas, const EraView &view)
 
 LegendContent legendOf(const TypeFilterView &view)
 {
-    return legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title);
+    return ofCategories(legend(view.Count, textsOf(view.entries), coloursOf(view.entries), view.noData, view.Title));
 }
 
 void showView(TableCanvas &canvas, const TypeFilterView &view)

@@ -27,10 +27,14 @@ const QList<TPomocForm::Section> TPomocForm::kSections = {
       QStringLiteral("OPCJE → WYKRES (Ctrl+W) rysuje pokazaną właściwość liczbową w zależności od liczby "
                      "atomowej, z okresami, gazami szlachetnymi i litowcami; wskazanie słupka wskazuje "
                      "pierwiastek, a kliknięcie go blokuje,"),
+      QStringLiteral("OPCJE → WYRAŹNE KOLORY wypełnia kolorem całe pola pierwiastków, rozróżnialnym także "
+                     "przy daltonizmie, z czarnym lub białym symbolem; pierwiastki bez danych są szare i "
+                     "kreskowane, a zablokowany ma grubą ramkę; program pamięta ten wybór,"),
       QStringLiteral("przycisk CZYŚĆ przywraca zwykły wygląd tablicy.")}},
     {QStringLiteral("Tablica w pliku i na papierze:"),
-     {QStringLiteral("OPCJE → ZAPISZ OBRAZ TABLICY zapisuje tablicę taką, jaką widać, z kolorami, legendą i "
-                     "tytułem okna, jako obraz PNG o podwójnej rozdzielczości, np. na kartę pracy,"),
+     {QStringLiteral("OPCJE → ZAPISZ OBRAZ TABLICY zapisuje samą tablicę z numerami grup i okresów, legendą "
+                     "i tytułem, zawsze w wyraźnych kolorach, jako obraz PNG o podwójnej rozdzielczości, np. na "
+                     "kartę pracy,"),
       QStringLiteral("OPCJE → DRUKUJ TABLICĘ drukuje ją na jednej stronie; bez drukarki powstaje plik PDF.")}},
     {QStringLiteral("Powiększenie:"),
      {QStringLiteral("OPCJE → POWIĘKSZENIE powiększa wszystkie okna programu od 100 % do 300 %, np. do pokazu "

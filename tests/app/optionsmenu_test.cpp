@@ -118,6 +118,7 @@ private slots:
             {"Wyczdymki1", "Wyłącz dymki", true},
             {"Wyczzegar1", "Wyłącz zegar", true},
             {"NazwyIUPAC1", "Nazwy współczesne (IUPAC)", false},
+            {"WyrazneKolory1", "Wyraźne kolory", false},
             {"Powiekszenie1", "Powiększenie", false},
             {nullptr, nullptr, false},
             {"Pomocy1", "Pomoc...", true},
@@ -136,8 +137,8 @@ private slots:
             QCOMPARE(items[i]->objectName(), QString::fromLatin1(row.name));
             QCOMPARE(items[i]->text(), QString::fromUtf8(row.caption));
             QCOMPARE(!items[i]->icon().isNull(), row.icon);
-            // The four toggles say their state in words; the naming shows a check mark.
-            QCOMPARE(items[i]->isCheckable(), items[i]->objectName() == u"NazwyIUPAC1");
+            // The four toggles say their state in words; the naming and the colours show a check mark.
+            QCOMPARE(items[i]->isCheckable(), items[i]->objectName() == u"NazwyIUPAC1" || items[i]->objectName() == u"WyrazneKolory1");
         }
         // One way of writing an ellipsis in every caption of the menu and its
         // submenus: "...", right after the word, never "…" or " ...".

@@ -181,7 +181,8 @@ private slots:
         const QString picture = m_output.filePath(QStringLiteral("tablica.png"));
         window.optionsMenu().tableImage().setFileChooser([&](QWidget *, const QString &) { return picture; });
         QVERIFY(choose("ZapiszObraz1"));
-        QCOMPARE(QImage(picture).size(), 2 * window.size() + QSize(0, 2 * TableImage::kCaptionBand));
+        QCOMPARE(QImage(picture).size(), 2 * (window.worksheetArea().size() + QSize(TableImage::kPeriodMargin,
+                                                                                    TableImage::kCaptionBand)));
         QVERIFY(choose("DrukujTablice1"));
         QCOMPARE(printed.size(), 2);
         QVERIFY(QFile(printed.last()).size() > 1000);
@@ -245,7 +246,7 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
 
         // Every preference, off and on again.
-        for (const char *toggle : {"Wyczanimacj1", "Wyczd1", "Wyczdymki1", "Wyczzegar1", "NazwyIUPAC1"})
+        for (const char *toggle : {"Wyczanimacj1", "Wyczd1", "Wyczdymki1", "Wyczzegar1", "NazwyIUPAC1", "WyrazneKolory1"})
             for (int twice = 0; twice < 2; ++twice)
                 QVERIFY2(choose(toggle), toggle);
         for (int percent : {125, 100}) { // the ones that fit the 800-pixel screen

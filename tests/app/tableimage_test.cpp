@@ -72,9 +72,23 @@ private slots:
     }
     void cleanup() { f.close(); }
 
-    // Twice the window's pixels under a strip with the caption; the
-    // colours of the symbols and the legend as the window shows them.
-    void pictureShowsTheWindowAsItIs()
+    // Where a point of the window lands on the picture, at twice the resolution.
+    QPoint onPicture(QPoint windowPoint) const
+    {
+        return 2 * (windowPoint + QPoint(TableImage::kPeriodMargin, TableImage::kCaptionBand)
+                    - f.window->worksheetArea().topLeft());
+    }
+    QRect onPicture(const QRect &windowRect) const { return {onPicture(windowRect.topLeft()), 2 * windowRect.size()}; }
+    QSize pictureSize() const
+    {
+        const QRect area = f.window->worksheetArea();
+        return 2 * QSize(TableImage::kPeriodMargin + area.width(), TableImage::kCaptionBand + area.height());
+    }
+
+    // Twice the table's pixels under a strip with the title; the symbols'
+    // colours, and the legend and coloured elements in the readable faces
+    // whether or not the window shows them.
+    void pictureShowsTheTableAsItIs()
     {
         f.pin(26);
         LegendContent legend;
@@ -83,25 +97,71 @@ private slots:
         legend.entries[1] = {0xFF0000u, QStringLiteral("- drugi")};
         legend.Title = QStringLiteral(" Próba ");
         f.window->Maluj(legend); // unpins, and leaves the symbols' colours
+        f.element(27)->setSwatchColours(colour(0x0000FFu), f.window->swatchFace(1));
         QVERIFY(f.find("LegendaBox")->isVisible());
 
         const QImage picture = image().picture();
-        QCOMPARE(picture.size(), QSize(2 * 625, 2 * (429 + TableImage::kCaptionBand)));
-        const QPoint offset(0, TableImage::kCaptionBand);
-        auto scaled = [&](QRect r) { return QRect(2 * (r.topLeft() + offset), 2 * r.size()); };
-        QVERIFY(holds(picture, scaled(elementRect(26)), colour(TOknoGlowne::PinColor)));
-        QVERIFY(!holds(picture, scaled(elementRect(27)), colour(TOknoGlowne::PinColor)));
+        QCOMPARE(picture.size(), pictureSize());
+        QVERIFY(holds(picture, onPicture(elementRect(26)), colour(TOknoGlowne::PinColor)));
+        QVERIFY(!holds(picture, onPicture(elementRect(27)), colour(TOknoGlowne::PinColor)));
+        QCOMPARE(picture.pixelColor(onPicture(elementRect(27).topLeft() + QPoint(3, 3))), f.window->swatchFace(1));
         QWidget *swatch = f.find("Shape1");
         QVERIFY(swatch->isVisible());
         const QRect swatchRect(swatch->mapTo(f.window.get(), QPoint()), swatch->size());
-        QCOMPARE(picture.pixelColor(2 * (swatchRect.center() + offset)), colour(0x0000FFu));
-        // The caption is written in the strip: dark pixels on the silver.
+        QCOMPARE(picture.pixelColor(onPicture(swatchRect.center())), f.window->swatchFace(1));
+        // The window itself keeps the plain look.
+        QVERIFY(!f.element(27)->readable());
+        // The title is written in the strip: dark pixels on the silver.
         const QRect strip(0, 0, picture.width(), 2 * TableImage::kCaptionBand - 2);
         QVERIFY(holds(picture, strip, colour(SystemColour::WindowText)));
         QCOMPARE(picture.pixelColor(picture.width() - 4, 4), colour(clSilver));
         // Another caption, another strip.
         f.window->setCaption(QStringLiteral("Tablicznik"));
         QVERIFY(image().picture().copy(strip) != picture.copy(strip));
+    }
+
+    // The command buttons, the clock and the details panel are no part of a
+    // worksheet: the picture is the same without them.
+    void pictureShowsOnlyTheTable()
+    {
+        f.window->setClockVisible(true);
+        const QImage picture = image().picture();
+        std::vector<QWidget *> hidden;
+        for (QWidget *child : f.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const auto parts = f.window->worksheetParts();
+            if (child->isVisible() && std::find(parts.begin(), parts.end(), child) == parts.end())
+                hidden.push_back(child);
+        }
+        QVERIFY(std::find(hidden.begin(), hidden.end(), f.find("SpeedButton2")) != hidden.end()); // "Opcje"
+        QVERIFY(std::find(hidden.begin(), hidden.end(), f.find("WitamyLab2")) != hidden.end());   // the clock
+        for (QWidget *child : hidden)
+            child->hide();
+        QCOMPARE(picture, image().picture());
+        for (QWidget *child : hidden)
+            child->show();
+    }
+
+    void titleOfCaption_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("units kept") << QStringLiteral("PROMIEŃ ATOMU [pm].") << QStringLiteral("Promień atomu [pm]");
+        QTest::newRow("lone capitals") << QStringLiteral("GĘSTOŚĆ CIAŁ STAŁYCH I CIECZY [g/cm^3].") << QStringLiteral("Gęstość ciał stałych i cieczy [g/cm^3]");
+        QTest::newRow("words in brackets") << QStringLiteral("ZAWARTOŚĆ W WODACH OCEANU [W 1000 kg WODY MORSKIEJ].")
+                                           << QStringLiteral("Zawartość w wodach oceanu [w 1000 kg wody morskiej]");
+        QTest::newRow("watt and kelvin") << QStringLiteral("WSPÓŁCZYNNIK PRZEWODZENIA CIEPŁA [W/(m•K)].")
+                                         << QStringLiteral("Współczynnik przewodzenia ciepła [W/(m•K)]");
+        QTest::newRow("shell letter") << QStringLiteral("ZMIANY KONFIGURACJI ELEKTRONOWEJ NA POWŁOCE O.")
+                                      << QStringLiteral("Zmiany konfiguracji elektronowej na powłoce O");
+        QTest::newRow("names") << QStringLiteral("MODUŁ YOUNGA PIERWIASTKA [GPa].") << QStringLiteral("Moduł Younga pierwiastka [GPa]");
+        QTest::newRow("degrees") << QStringLiteral("TEMPERATURA CURIE FERROMAGNETYKÓW [°C].") << QStringLiteral("Temperatura Curie ferromagnetyków [°C]");
+        QTest::newRow("not in capitals") << QStringLiteral("Tablicznik - Żelazo") << QStringLiteral("Tablicznik - Żelazo");
+    }
+    void titleOfCaption()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, title);
+        QCOMPARE(TableImage::titleOf(caption), title);
     }
 
     void saveWritesAPng()
@@ -113,10 +173,8 @@ private slots:
         QCOMPARE(f.log.played, QStringList{kOver});
         QCOMPARE(m_warnings, QStringList());
         const QImage saved(path(QStringLiteral("tablica.png")), "PNG");
-        QCOMPARE(saved.size(), QSize(1250, 2 * (429 + TableImage::kCaptionBand)));
-        QVERIFY(holds(saved, QRect(2 * (elementRect(1).topLeft() + QPoint(0, TableImage::kCaptionBand)),
-                                   2 * elementRect(1).size()),
-                      colour(TOknoGlowne::PinColor)));
+        QCOMPARE(saved.size(), pictureSize());
+        QVERIFY(holds(saved, onPicture(elementRect(1)), colour(TOknoGlowne::PinColor)));
         QVERIFY(m_offered.at(0).endsWith(QStringLiteral(".png")));
 
         // Again: the dialog starts at the last file, which is replaced whole.
@@ -124,7 +182,7 @@ private slots:
         trigger("ZapiszObraz1");
         QCOMPARE(m_offered.at(1), path(QStringLiteral("tablica.png")));
         QCOMPARE(m_warnings, QStringList());
-        QVERIFY(!holds(QImage(path(QStringLiteral("tablica.png"))), QRect(0, 0, 1250, 902),
+        QVERIFY(!holds(QImage(path(QStringLiteral("tablica.png"))), QRect(QPoint(), pictureSize()),
                        colour(TOknoGlowne::PinColor)));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("tablica.png")});
     }

@@ -246,15 +246,16 @@ private slots:
         QCOMPARE(t.state("HoveredNumber").toInt(), 0);
     }
 
-    // The table's picture is the window as it is: one row of buttons taller.
+    // The table's picture is the table as it is: one row of buttons taller.
     void pictureOfTheTable()
     {
         Table t;
         TableImage image(*t.window, t.window->auxiliaryWindows());
-        QCOMPARE(image.render(1, false).size(), QSize(625, 429));
+        const int below = t.window->worksheetArea().top(), wide = 625 + TableImage::kPeriodMargin;
+        QCOMPARE(image.render(1, false).size(), QSize(wide, 429 - below));
         t.toggle();
-        QCOMPARE(image.render(1, false).size(), QSize(625, 462));
-        QCOMPARE(image.picture().size(), QSize(1250, 2 * (462 + TableImage::kCaptionBand)));
+        QCOMPARE(image.render(1, false).size(), QSize(wide, 462 - below));
+        QCOMPARE(image.picture().size(), QSize(2 * wide, 2 * (462 - below + TableImage::kCaptionBand)));
     }
 
     // A store with the option on starts on today's table at once.

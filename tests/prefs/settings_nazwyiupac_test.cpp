@@ -16,7 +16,8 @@ const QString kAbsent = QStringLiteral("<absent>");
 
 } // namespace
 
-// The stored naming of elements 104 ... 112 beside the four preferences.
+// The switches stored only once used, the naming of elements 104 ... 112
+// and the readable colours, beside the four preferences.
 class SettingsNazwyIUPACTest : public QObject {
     Q_OBJECT
 
@@ -24,7 +25,11 @@ class SettingsNazwyIUPACTest : public QObject {
     QString m_file;
 
     void writeStore(const QByteArray &content) { QVERIFY(testing::writeStoreFile(m_file, content)); }
-    QString stored() const { return storedGroup(m_file).value(QStringLiteral("NazwyIUPAC"), kAbsent); }
+    QString stored(const QString &key) const { return storedGroup(m_file).value(key, kAbsent); }
+    static bool &flagOf(Preferences &flags, const QString &key)
+    {
+        return key == u"NazwyIUPAC" ? flags.NazwyIUPAC : flags.WyrazneKolory;
+    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -40,33 +45,41 @@ private slots:
     // preferences read as stored whatever it holds.
     void storedValue_data()
     {
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value"); // kAbsent: no such line
         QTest::addColumn<bool>("readsAs");
         QTest::addColumn<QString>("afterClose");
 
-        QTest::newRow("missing: off, and not written") << kAbsent << false << kAbsent;
-        QTest::newRow("0") << "0" << false << "0";
-        QTest::newRow("2 reads on, stored back as 1") << "2" << true << "1";
-        QTest::newRow("abc reads off, stored back as 0") << "abc" << false << "0";
-        QTest::newRow("past 32 bits reads off") << "4294967296" << false << "0";
+        for (const char *key : {"NazwyIUPAC", "WyrazneKolory"}) {
+            const auto row = [key](const char *name) -> QTestData & { return QTest::addRow("%s %s", key, name) << QString::fromLatin1(key); };
+            row("missing: off, and not written") << kAbsent << false << kAbsent;
+            row("0") << "0" << false << "0";
+            row("2 reads on, stored back as 1") << "2" << true << "1";
+            row("abc reads off, stored back as 0") << "abc" << false << "0";
+            row("past 32 bits reads off") << "4294967296" << false << "0";
+        }
     }
     void storedValue()
     {
+        QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(bool, readsAs);
         QFETCH(QString, afterClose);
-        writeStore(kUsedStore + (value == kAbsent ? QByteArray() : "NazwyIUPAC=" + value.toUtf8() + "\n"));
+        writeStore(kUsedStore + (value == kAbsent ? QByteArray() : key.toLatin1() + "=" + value.toUtf8() + "\n"));
         const QMap<QString, QString> before = storedGroup(m_file);
 
         Preferences flags;
         bool aboutShown = false;
         QVERIFY(SprawdzRejestr(flags, [&] { aboutShown = true; }));
         QVERIFY(!aboutShown);
-        QCOMPARE(flags, (Preferences{false, true, false, true, readsAs}));
+        Preferences expected{false, true, false, true};
+        flagOf(expected, key) = readsAs;
+        QCOMPARE(flags, expected);
         QCOMPARE(storedGroup(m_file), before); // reading writes nothing
 
         QVERIFY(ZapiszRejestr(flags));
-        QCOMPARE(stored(), afterClose);
+        QCOMPARE(stored(key), afterClose);
+        QCOMPARE(stored(key == u"NazwyIUPAC" ? QStringLiteral("WyrazneKolory") : QStringLiteral("NazwyIUPAC")), kAbsent);
         QCOMPARE(storedGroup(m_file).value("PlaySounds"), QStringLiteral("0"));
         QCOMPARE(storedGroup(m_file).value("ShowAVI"), QStringLiteral("0"));
     }
@@ -74,26 +87,33 @@ private slots:
     // A first run never meets the option: the store holds the five values
     // it always held. Switched on, it is stored and read back at the next
     // start; switched off again, it is stored as 0.
+    void switchingOnAndOffAcrossRuns_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("NazwyIUPAC") << QStringLiteral("NazwyIUPAC");
+        QTest::newRow("WyrazneKolory") << QStringLiteral("WyrazneKolory");
+    }
     void switchingOnAndOffAcrossRuns()
     {
+        QFETCH(QString, key);
         Preferences flags;
         QVERIFY(SprawdzRejestr(flags, {}));
         QCOMPARE(flags, Preferences::defaults());
-        QVERIFY(!flags.NazwyIUPAC);
+        QVERIFY(!flagOf(flags, key));
         QVERIFY(ZapiszRejestr(flags));
         QCOMPARE(storedGroup(m_file).keys(),
                  (QStringList{"PlaySounds", "ShowAVI", "ShowHelp", "ShowTime", "Showed"}));
 
-        flags.NazwyIUPAC = true;
+        flagOf(flags, key) = true;
         QVERIFY(ZapiszRejestr(flags));
-        QCOMPARE(stored(), QStringLiteral("1"));
+        QCOMPARE(stored(key), QStringLiteral("1"));
         Preferences next;
         QVERIFY(SprawdzRejestr(next, {}));
         QCOMPARE(next, flags);
 
-        next.NazwyIUPAC = false;
+        flagOf(next, key) = false;
         QVERIFY(ZapiszRejestr(next));
-        QCOMPARE(stored(), QStringLiteral("0"));
+        QCOMPARE(stored(key), QStringLiteral("0"));
         Preferences third;
         QVERIFY(SprawdzRejestr(third, {}));
         QCOMPARE(third, Preferences::defaults());

@@ -1,7 +1,10 @@
 // The readable faces: every letter contrasts at least 4.5 : 1 with its face, and neighbouring
 // palette entries stay apart for normal vision and the three common colour-vision deficiencies
-// (Machado, Oliveira & Fernandes 2009, severity 1), measured by CIEDE2000.
-#include "views/readablefaces.h"
+// (Machado, Oliveira & Fernandes 2009, severity 1), measured by CIEDE2000 - the palettes
+// themselves and the faces every view takes from them.
+#include "controls/readablefaces.h"
+#include "views/legend.h"
+#include "views/viewpasses.h"
 
 #include <QtTest>
 
@@ -93,6 +96,20 @@ double wcagContrast(const QColor &a, const QColor &b)
     return (std::max(ya, yb) + 0.05) / (std::min(ya, yb) + 0.05);
 }
 
+// The faces of the entries a view shows, in order.
+template <typename Rows>
+void addViewRows(const Rows &rows)
+{
+    for (const auto &view : rows) {
+        const tablicznik::LegendContent legend = tablicznik::legendOf(view);
+        const std::array<QColor, 16> faces = tablicznik::readableFaces(legend);
+        QList<QColor> shown;
+        for (int entry = 1; entry <= std::min(legend.Count, 15); ++entry)
+            shown << faces[std::size_t(entry) - 1];
+        QTest::addRow("view %s", view.trigger) << shown;
+    }
+}
+
 } // namespace
 
 class ReadableFacesTest : public QObject
@@ -104,8 +121,17 @@ private slots:
         QTest::addColumn<QList<QColor>>("palette");
         for (int bins : {2, 5, 8, 10, 12, 15})
             QTest::addRow("sequential %d", bins) << readablefaces::sequentialPalette(bins);
-        for (int entries : {3, 8})
+        for (int entries : {3, 8, 12})
             QTest::addRow("qualitative %d", entries) << readablefaces::qualitativePalette(entries);
+        using namespace tablicznik;
+        addViewRows(kNumericScaleViews);
+        addViewRows(kFilteredScaleViews);
+        addViewRows(kCategoryViews);
+        addViewRows(kShellViews);
+        addViewRows(kEraViews);
+        addViewRows(kTypeFilterViews);
+        addViewRows(kSusceptibilityViews);
+        addViewRows(kAbundanceViews);
     }
 
     void palettes()
@@ -113,6 +139,9 @@ private slots:
         QFETCH(QList<QColor>, palette);
         const int size = palette.size();
         QVERIFY(size > 0);
+        // Every entry a face of its own, not only neighbours: the table shows them side by side.
+        for (int entry = 0; entry < size; ++entry)
+            QVERIFY(palette.indexOf(palette[entry]) == entry);
         for (const QColor &face : palette) {
             const QColor letter = readablefaces::letterColour(face);
             QVERIFY2(wcagContrast(face, letter) >= 4.5, qPrintable(face.name() + " / " + letter.name()));
