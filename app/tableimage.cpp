@@ -87,6 +87,12 @@ QImage TableImage::render(qreal scale, bool withCaption) const
     if (marked)
         marked->setFocusMark(true);
 
+    // The period numbers' strip continues the window's background: its
+    // first column of pixels, clear of the table's outline, stretched.
+    const int firstColumn = qRound((kPeriodMargin + 1) * scale), top = qRound(band * scale);
+    p.drawImage(QRectF(0, band, kPeriodMargin, area.height()),
+                image.copy(firstColumn, top, 1, image.height() - top));
+
     // The period numbers, level with the first element of each period.
     p.setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     p.setPen(colour(SystemColour::ActiveCaption));

@@ -3,9 +3,11 @@
 
 #include "app/optionsmenu.h"
 #include "app/tableimage.h"
+#include "controls/readablefaces.h"
 #include "data/tablelayout.h"
 #include "richtext/printdocument.h"
 #include "views/legend.h"
+#include "views/propertyviews.h"
 #include "windows/auxiliarywindows.h"
 
 #include <QAction>
@@ -118,6 +120,27 @@ private slots:
         // Another caption, another strip.
         f.window->setCaption(QStringLiteral("Tablicznik"));
         QVERIFY(image().picture().copy(strip) != picture.copy(strip));
+    }
+
+    // Every element the view greys is hatched on the picture, every one it
+    // colours shows its face; the window keeps the usual look.
+    void pictureHatchesElementsWithoutValue()
+    {
+        QVERIFY(f.window->views().run(QStringLiteral("PromAtomButtonClick")));
+        const QImage picture = image().picture();
+        int hatched = 0;
+        for (int numer = 1; numer <= f.window->catalogue().count(); ++numer) {
+            const QRect place = onPicture(elementRect(numer));
+            if (!f.enabled(numer)) {
+                QVERIFY2(holds(picture, place, readablefaces::noDataHatch().color()), qPrintable(QString::number(numer)));
+                ++hatched;
+            } else {
+                QCOMPARE(picture.pixelColor(onPicture(elementRect(numer).topLeft() + QPoint(3, 3))),
+                         f.element(numer)->face());
+            }
+        }
+        QVERIFY(hatched > 0);
+        QVERIFY(!f.element(1)->readable());
     }
 
     // The command buttons, the clock and the details panel are no part of a
