@@ -42,17 +42,19 @@ QString TableImage::titleOf(const QString &caption)
         return title; // not written in capitals: "Tablicznik - Żelazo"
     // Lowered: words of capitals, and a lone capital that stands before a
     // blank ("W", "I"); kept: a lone capital before anything else (the shell
-    // "O", the units "W/(m•K)", "°C", "mol•K").
-    static const QRegularExpression word(QStringLiteral("(?<!\\p{L})\\p{Lu}+(?!\\p{L})"));
-    for (QRegularExpressionMatchIterator words = word.globalMatch(title); words.hasNext();) {
+    // "O", the units "W/(m•K)", "°C", "mol•K"), and names keep their first.
+    static const QRegularExpression capitals(QStringLiteral("(?<!\\p{L})\\p{Lu}+(?!\\p{L})"));
+    static const QStringList names = {QStringLiteral("Younga"), QStringLiteral("Curie")};
+    for (QRegularExpressionMatchIterator words = capitals.globalMatch(title); words.hasNext();) {
         const QRegularExpressionMatch found = words.next();
         const qsizetype after = found.capturedEnd();
-        if (found.capturedLength() > 1 || (after < title.size() && title[after] == u' '))
-            title.replace(found.capturedStart(), found.capturedLength(), found.captured().toLower());
+        if (found.capturedLength() == 1 && (after == title.size() || title[after] != u' '))
+            continue;
+        QString word = found.captured().toLower();
+        if (names.contains(word, Qt::CaseInsensitive))
+            word[0] = word[0].toUpper();
+        title.replace(found.capturedStart(), found.capturedLength(), word);
     }
-    static const QStringList names = {QStringLiteral("Younga"), QStringLiteral("Curie")};
-    for (const QString &name : names)
-        title.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name.toLower())), name);
     if (!title.isEmpty())
         title[0] = title[0].toUpper();
     return title;

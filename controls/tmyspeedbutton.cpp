@@ -3,8 +3,8 @@
 #include "accessiblenames.h"
 #include "colours.h"
 #include "focusframe.h"
+#include "readablefaces.h"
 #include "data/tablelayout.h"
-#include "controls/readablefaces.h"
 
 #include <QMouseEvent>
 #include <QPainter>
