@@ -242,7 +242,6 @@ void TMySpeedButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 0));
     const QPoint corner[] = {{1, h / 3}, {1, h - 4}, {4, h - 1}, {w - 4, h - 1}, {w - 1, h - 3}};
     p.drawPolyline(corner, 5);
-    p.setBrush(Qt::NoBrush);
 
     if (m_readable && m_pinMark) {
         // Black with a white core, three pixels in all: it reads on every

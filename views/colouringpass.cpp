@@ -44,12 +44,17 @@ Placement place(const NumericPass &pass, const ElementRecord &element, const Num
     return placement;
 }
 
+void colourWithEntry(TableCanvas &canvas, TMySpeedButton *button, int entry)
+{
+    button->setSwatchColours(canvas.swatchColour(entry), canvas.swatchFace(entry));
+}
+
 void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement)
 {
     TMySpeedButton *button = canvas.elementButton(numer);
     button->setEnabled(!placement.greyed);
     if (placement.entry > 0)
-        button->setSwatchColours(canvas.swatchColour(placement.entry), canvas.swatchFace(placement.entry));
+        colourWithEntry(canvas, button, placement.entry);
 }
 
 int colourByNumbers(TableCanvas &canvas, const NumericPass &pass)

@@ -65,6 +65,10 @@ using NumberReader = std::function<ParsedNumber(QStringView text, const ElementR
 // The element as the pass places it.
 Placement place(const NumericPass &pass, const ElementRecord &element, const NumberReader &read);
 
+// Colours an element button with the swatch of a legend entry: its colour
+// for the symbol, its readable face for the readable look.
+void colourWithEntry(TableCanvas &canvas, TMySpeedButton *button, int entry);
+
 // Applies a placement to an element button: greyed or not, and the colour of
 // the swatch of its entry.
 void applyPlacement(TableCanvas &canvas, int numer, const Placement &placement);

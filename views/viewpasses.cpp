@@ -66,11 +66,6 @@ QStringList textsOf(const std::vector<CategoryEntry> &entries)
     return list;
 }
 
-void colourWithEntry(TableCanvas &canvas, TMySpeedButton *button, int entry)
-{
-    button->setSwatchColours(canvas.swatchColour(entry), canvas.swatchFace(entry));
-}
-
 void colourWithEntryFor(TableCanvas &canvas, TMySpeedButton *button, double value, std::span<const ScaleEntry> entries)
 {
     if (const int entry = entryFor(value, entries); entry > 0)

@@ -1,3 +1,4 @@
+#include "support/pixels.h"
 #include "support/testmain.h"
 #include "support/viewtable.h"
 
@@ -13,15 +14,6 @@ using namespace tablicznik;
 using namespace tablicznik::testing;
 
 namespace {
-
-bool holds(const QImage &image, const QColor &wanted)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == wanted)
-                return true;
-    return false;
-}
 
 QImage look(QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 

@@ -1,4 +1,5 @@
 #include "support/mainwindow.h"
+#include "support/pixels.h"
 #include "support/testmain.h"
 
 #include "app/optionsmenu.h"
@@ -22,16 +23,6 @@ using namespace tablicznik;
 using namespace tablicznik::testing;
 
 namespace {
-
-// Whether any pixel of the rectangle has the colour.
-bool holds(const QImage &image, const QRect &area, const QColor &wanted)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == wanted)
-                return true;
-    return false;
-}
 
 QByteArray contents(const QString &fileName)
 {
@@ -104,8 +95,8 @@ private slots:
 
         const QImage picture = image().picture();
         QCOMPARE(picture.size(), pictureSize());
-        QVERIFY(holds(picture, onPicture(elementRect(26)), colour(TOknoGlowne::PinColor)));
-        QVERIFY(!holds(picture, onPicture(elementRect(27)), colour(TOknoGlowne::PinColor)));
+        QVERIFY(holds(picture, colour(TOknoGlowne::PinColor), onPicture(elementRect(26))));
+        QVERIFY(!holds(picture, colour(TOknoGlowne::PinColor), onPicture(elementRect(27))));
         QCOMPARE(picture.pixelColor(onPicture(elementRect(27).topLeft() + QPoint(3, 3))), f.window->swatchFace(1));
         QWidget *swatch = f.find("Shape1");
         QVERIFY(swatch->isVisible());
@@ -115,7 +106,7 @@ private slots:
         QVERIFY(!f.element(27)->readable());
         // The title is written in the strip: dark pixels on the silver.
         const QRect strip(0, 0, picture.width(), 2 * TableImage::kCaptionBand - 2);
-        QVERIFY(holds(picture, strip, colour(SystemColour::WindowText)));
+        QVERIFY(holds(picture, colour(SystemColour::WindowText), strip));
         QCOMPARE(picture.pixelColor(picture.width() - 4, 4), colour(clSilver));
         // Another caption, another strip.
         f.window->setCaption(QStringLiteral("Tablicznik"));
@@ -132,7 +123,7 @@ private slots:
         for (int numer = 1; numer <= f.window->catalogue().count(); ++numer) {
             const QRect place = onPicture(elementRect(numer));
             if (!f.enabled(numer)) {
-                QVERIFY2(holds(picture, place, readablefaces::noDataHatch().color()), qPrintable(QString::number(numer)));
+                QVERIFY2(holds(picture, readablefaces::noDataHatch().color(), place), qPrintable(QString::number(numer)));
                 ++hatched;
             } else {
                 QCOMPARE(picture.pixelColor(onPicture(elementRect(numer).topLeft() + QPoint(3, 3))),
@@ -197,7 +188,7 @@ private slots:
         QCOMPARE(m_warnings, QStringList());
         const QImage saved(path(QStringLiteral("tablica.png")), "PNG");
         QCOMPARE(saved.size(), pictureSize());
-        QVERIFY(holds(saved, onPicture(elementRect(1)), colour(TOknoGlowne::PinColor)));
+        QVERIFY(holds(saved, colour(TOknoGlowne::PinColor), onPicture(elementRect(1))));
         QVERIFY(m_offered.at(0).endsWith(QStringLiteral(".png")));
 
         // Again: the dialog starts at the last file, which is replaced whole.
@@ -205,8 +196,8 @@ private slots:
         trigger("ZapiszObraz1");
         QCOMPARE(m_offered.at(1), path(QStringLiteral("tablica.png")));
         QCOMPARE(m_warnings, QStringList());
-        QVERIFY(!holds(QImage(path(QStringLiteral("tablica.png"))), QRect(QPoint(), pictureSize()),
-                       colour(TOknoGlowne::PinColor)));
+        QVERIFY(!holds(QImage(path(QStringLiteral("tablica.png"))), colour(TOknoGlowne::PinColor),
+                       QRect(QPoint(), pictureSize())));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("tablica.png")});
     }
 

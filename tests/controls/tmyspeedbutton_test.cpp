@@ -1,11 +1,13 @@
 #include "controls/colours.h"
 #include "controls/tmyspeedbutton.h"
+#include "support/pixels.h"
 #include "support/testmain.h"
 
 #include <QMouseEvent>
 #include <QTest>
 
 using namespace tablicznik;
+using tablicznik::testing::holds;
 
 namespace {
 
@@ -30,15 +32,6 @@ ElementRecord iron()
     r.OporWlas = QStringLiteral("9,71•10{\\super -8}");
     r.Opis = QStringLiteral("{\\rtf1\\ansi }");
     return r;
-}
-
-bool hasColour(const QImage &image, const QColor &c)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == c)
-                return true;
-    return false;
 }
 
 QRect bounds(const QImage &image, const QColor &c)
@@ -165,14 +158,14 @@ private slots:
     {
         const QColor red(255, 0, 0);
         m_button->setTextColor(red);
-        QVERIFY(hasColour(look(), red));
+        QVERIFY(holds(look(), red));
         m_button->setEnabled(false);
         const QImage disabled = look();
-        QVERIFY(!hasColour(disabled, red));
-        QVERIFY(hasColour(disabled, colour(SystemColour::BtnShadow)));
-        QVERIFY(hasColour(disabled, QColor(255, 255, 255)));
+        QVERIFY(!holds(disabled, red));
+        QVERIFY(holds(disabled, colour(SystemColour::BtnShadow)));
+        QVERIFY(holds(disabled, QColor(255, 255, 255)));
         m_button->setEnabled(true);
-        QVERIFY(hasColour(look(), red));
+        QVERIFY(holds(look(), red));
         QCOMPARE(m_button->textColor(), red);
     }
 
